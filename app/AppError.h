@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// The one error type of the program. Operations never return error codes: they
+// throw an AppError carrying the text the user is to see, and the event loop
+// shows that text in the application's error box and goes on with the next event.
+class AppError : public std::runtime_error {
+public:
+    explicit AppError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+
+    const QString& message() const noexcept { return m_message; }
+
+private:
+    QString m_message;
+};

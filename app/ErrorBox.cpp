@@ -1,0 +1,11 @@
+#include "app/ErrorBox.h"
+
+#include "app/AppTitle.h"
+
+#include <QMessageBox>
+
+void showErrorBox(const QString& text, QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}

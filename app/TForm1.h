@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/LayoutScale.h"
+#include "app/StartupSequence.h"
+
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QTableView;
+class QToolButton;
+class MapControl;
+class MapView;
+class PlanControl;
+class TForm3;
+class TForm15;
+struct NavigatorWindows;
+
+// The main window: the tool bar, the map area with its rulers, the overview
+// plan, the street finder and the phone directory grid. Its creation runs the
+// program's start-up sequence (FormCreate).
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // The start-up sequence; errors of a step are shown and end the sequence.
+    void FormCreate();
+    // Lets the main window reach the windows created after it.
+    void attachWindows(NavigatorWindows& windows);
+
+    const StartupSequence& startupSequence() const { return m_startup; }
+    const LayoutScale& layoutScale() const { return m_scale; }
+    const QString& appDir() const { return m_appDir; }
+    TForm15* postalWindow() const { return m_form15.get(); }
+    bool splashAlive() const { return m_splash != nullptr; }
+    int bannerIndex() const { return m_bannerIndex; }
+    MapView& mapView() { return *m_mapView; }
+    MapControl& mapControl() { return *m_image1; }
+
+signals:
+    // Emitted when the main window has really closed; the program then ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createToolBar();
+    void createStreetFinder();
+    void createDirectoryGrid();
+    void createBanners();
+    void buildStartupSequence();
+    void applyLayoutScale();
+    void showGridMenu(const QPoint& at);
+
+    // The map control and the overview plan.
+    void Image1MouseDown(Qt::MouseButton button, QPoint at);
+    void Image1MouseMove(QPoint at);
+    void Image1MouseUp(Qt::MouseButton button, QPoint at);
+    void Image2MouseDown(Qt::MouseButton button, QPoint at);
+    void Image2MouseMove(QPoint at);
+    void Image2MouseUp(Qt::MouseButton button, QPoint at);
+
+    // Tool bar and menu handlers.
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void N8Click();
+
+    // Refreshes the full-scale view after a window that covered it has gone.
+    void RepaintViewport();
+    void Timer2Timer();
+
+    StartupSequence m_startup;
+    LayoutScale m_scale;
+    QString m_appDir;
+    std::unique_ptr<MapView> m_mapView;
+    int m_bannerIndex = 0;
+    bool m_closing = false;
+
+    std::unique_ptr<TForm3> m_splash;
+    std::unique_ptr<TForm15> m_form15;
+    NavigatorWindows* m_windows = nullptr;
+
+    QWidget* m_toolBar = nullptr;
+    MapControl* m_image1 = nullptr;
+    QGroupBox* m_groupBox1 = nullptr;
+    PlanControl* m_image2 = nullptr;
+    QGroupBox* m_groupBox2 = nullptr;
+    QLineEdit* m_edit1 = nullptr;
+    QListWidget* m_listBox1 = nullptr;
+    QToolButton* m_speedButton1 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QTableView* m_dbGrid1 = nullptr;
+    QMenu* m_popupMenu1 = nullptr;
+    QTimer m_timer1;
+    QTimer m_timer2;
+};
