@@ -1,0 +1,59 @@
+// Draws the pictures that accompany the navigator: the landmark photos and the
+// marker sheet for the application folder, and the window pictures that the
+// program embeds as resources.
+//
+//   talv_picturegen <landmark list> <application folder> <window pictures folder>
+
+#include "LandmarkPhotoList.h"
+#include "LandmarkScenes.h"
+#include "MarkerSheet.h"
+#include "PictureFiles.h"
+#include "PictureFonts.h"
+#include "WindowPictures.h"
+#include "app/AppError.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+void writeLandmarkPhotos(const QString& listPath, const QString& appFolder)
+{
+    for (const LandmarkPhotoEntry& entry : readLandmarkPhotoList(listPath))
+        writeJpeg(drawLandmarkPhoto(entry), appFolder + QStringLiteral("/talvfoto/") + entry.code + QStringLiteral(".jpg"), 88);
+}
+
+void writeWindowPictures(const QString& folder)
+{
+    writeBmp24(drawSplashPicture(), folder + QStringLiteral("/splash.bmp"));
+    writeBmp24(drawAboutPicture(), folder + QStringLiteral("/about.bmp"));
+    writeJpeg(drawSponsorPicture(), folder + QStringLiteral("/sponsor.jpg"), 90);
+    for (int number = 1; number <= 3; ++number)
+        writeBmp24(drawBannerPicture(number), folder + QStringLiteral("/banner%1.bmp").arg(number));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The tool draws off screen; it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 4) {
+        err << "usage: talv_picturegen <landmark list> <application folder> <window pictures folder>\n";
+        return 2;
+    }
+    try {
+        PictureFonts::load();
+        writeLandmarkPhotos(args[1], args[2]);
+        writeBmp24(MarkerSheet::draw(), args[2] + QStringLiteral("/dtdn2.sd"));
+        writeWindowPictures(args[3]);
+    } catch (const AppError& error) {
+        err << "talv_picturegen: " << error.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
