@@ -1,0 +1,7 @@
+#include "map/TForm5.h"
+
+TForm5::TForm5(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Фото изображения"));
+}
