@@ -23,44 +23,9 @@
 #include <QTableView>
 #include <QToolButton>
 
-namespace {
+#include "app/FormLayout.h"
 
-const char kDesignRect[] = "designRect";
-
-// Remembers a control's designed place so that the layout can be scaled later.
-template <typename W>
-W* place(W* widget, const QString& name, const QRect& designed)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(designed);
-    widget->setProperty(kDesignRect, designed);
-    return widget;
-}
-
-QToolButton* pictureButton(QWidget* parent, const QString& name, const QRect& designed,
-                           const QString& icon, int iconSize, const QString& hint)
-{
-    auto* button = place(new QToolButton(parent), name, designed);
-    button->setAutoRaise(true);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
-    button->setIconSize(QSize(iconSize, iconSize));
-    button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QFrame* divider(QWidget* parent, const QString& name, int left, int width)
-{
-    auto* line = place(new QFrame(parent), name, QRect(left, 2, width, 47));
-    line->setFrameShape(QFrame::NoFrame);
-    auto* mark = new QFrame(line);
-    mark->setFrameShape(QFrame::VLine);
-    mark->setFrameShadow(QFrame::Sunken);
-    mark->setGeometry(width / 2 - 1, 4, 2, 39);
-    return line;
-}
-
-} // namespace
+using namespace FormLayout;
 
 TForm1::TForm1()
 {
@@ -167,64 +132,6 @@ void TForm1::createStreetFinder()
     m_speedButton1->setEnabled(false);
 }
 
-void TForm1::createDirectoryGrid()
-{
-    m_label3 = place(new QLabel(QStringLiteral("Выбрано "), this), QStringLiteral("Label3"), QRect(8, 600, 60, 13));
-
-    m_dbGrid1 = place(new QTableView(this), QStringLiteral("DBGrid1"), QRect(0, 616, 985, 97));
-    auto* columns = new QStandardItemModel(0, 4, m_dbGrid1);
-    columns->setHorizontalHeaderLabels({QStringLiteral("Телефон"), QStringLiteral("Фамилия И.О."),
-                                        QStringLiteral("Адрес"), QStringLiteral("Коментарии")});
-    m_dbGrid1->setModel(columns);
-    m_dbGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_dbGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_dbGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_dbGrid1->verticalHeader()->setDefaultSectionSize(17);
-    m_dbGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_dbGrid1, &QWidget::customContextMenuRequested, this, &TForm1::showGridMenu);
-
-    m_popupMenu1 = new QMenu(this);
-    m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QMenu* sortBy = m_popupMenu1->addMenu(QStringLiteral("Сортировать по"));
-    sortBy->addAction(QStringLiteral("Телефон"));
-    sortBy->addAction(QStringLiteral("Адрес"));
-    sortBy->addAction(QStringLiteral("Фамилия И.О."));
-    sortBy->addAction(QStringLiteral("Коментарий"));
-    m_popupMenu1->addAction(QStringLiteral("Поиск"));
-    m_popupMenu1->addAction(QStringLiteral("Добавить"));
-    m_popupMenu1->addAction(QStringLiteral("Удалить"));
-    m_popupMenu1->addAction(QStringLiteral("Изменить"));
-    m_popupMenu1->addSeparator();
-    QAction* exit = m_popupMenu1->addAction(QStringLiteral("Выход"));
-    exit->setObjectName(QStringLiteral("N8"));
-    connect(exit, &QAction::triggered, this, &TForm1::N8Click);
-
-    pictureButton(this, QStringLiteral("SpeedButton2"), QRect(988, 616, 33, 49), QStringLiteral("edit-find"), 22,
-                  QStringLiteral("Поиск на карте"));
-    pictureButton(this, QStringLiteral("SpeedButton3"), QRect(988, 669, 33, 49), QStringLiteral("view-filter"), 22,
-                  QStringLiteral("Поиск по таблице"));
-}
-
-void TForm1::createBanners()
-{
-    const struct {
-        const char* name;
-        QRect designed;
-        const char* picture;
-    } banners[] = {
-        {"Image3", QRect(568, 1, 468, 49), ":/pictures/banner1.bmp"},
-        {"Image4", QRect(584, -7, 468, 49), ":/pictures/banner2.bmp"},
-        {"Image5", QRect(632, 0, 468, 49), ":/pictures/banner3.bmp"},
-    };
-    for (const auto& b : banners) {
-        auto* banner = place(new QLabel(this), QString::fromLatin1(b.name), b.designed);
-        banner->setPixmap(QPixmap(QString::fromLatin1(b.picture)));
-        banner->setScaledContents(true);
-        banner->setCursor(Qt::PointingHandCursor);
-        banner->hide();
-    }
-}
-
 void TForm1::buildStartupSequence()
 {
     m_startup.add(QStringLiteral("splash window"), [this] {
@@ -266,7 +173,7 @@ void TForm1::applyLayoutScale()
         return;
     const QList<QWidget*> controls = findChildren<QWidget*>();
     for (QWidget* control : controls) {
-        const QVariant designed = control->property(kDesignRect);
+        const QVariant designed = control->property(FormLayout::kDesignRect);
         if (designed.isValid())
             control->setGeometry(scaledRect(designed.toRect(), m_scale));
     }
@@ -278,18 +185,10 @@ void TForm1::applyLayoutScale()
 void TForm1::attachWindows(NavigatorWindows& windows)
 {
     m_windows = &windows;
-}
-
-void TForm1::showGridMenu(const QPoint& at)
-{
-    m_popupMenu1->popup(m_dbGrid1->viewport()->mapToGlobal(at));
-}
-
-void TForm1::SpeedButton7Click()
-{
-    if (m_windows && m_windows->aboutBox)
-        m_windows->aboutBox->exec();
-    RepaintViewport();
+    if (windows.form12) {
+        windows.form12->attachMap(*m_mapView);
+        connect(windows.form12.get(), &TForm12::previewClosed, this, &TForm1::armTimer2);
+    }
 }
 
 void TForm1::SpeedButton8Click()

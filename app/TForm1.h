@@ -25,7 +25,9 @@ struct NavigatorWindows;
 
 // The main window: the tool bar, the map area with its rulers, the overview
 // plan, the street finder and the phone directory grid. Its creation runs the
-// program's start-up sequence (FormCreate).
+// program's start-up sequence (FormCreate). The window's parts are implemented
+// in files of their own: TForm1.cpp (shell and map view), TForm1Directory.cpp
+// (phone directory), TForm1Extras.cpp (About window and banners).
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +36,7 @@ public:
 
     // The start-up sequence; errors of a step are shown and end the sequence.
     void FormCreate();
-    // Lets the main window reach the windows created after it.
+    // Lets the main window reach the windows created after it and wires them.
     void attachWindows(NavigatorWindows& windows);
 
     const StartupSequence& startupSequence() const { return m_startup; }
@@ -46,6 +48,11 @@ public:
     MapView& mapView() { return *m_mapView; }
     MapControl& mapControl() { return *m_image1; }
 
+    // Refreshes the full-scale view after a window that covered it has gone.
+    void RepaintViewport();
+    // Arms the one-shot refresh that follows a print preview.
+    void armTimer2() { m_timer2.start(); }
+
 signals:
     // Emitted when the main window has really closed; the program then ends.
     void closed();
@@ -54,60 +61,64 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // --- Shell -------------------------------------------------------------
     void createControls();
     void createToolBar();
-    void createStreetFinder();
-    void createDirectoryGrid();
-    void createBanners();
     void buildStartupSequence();
     void applyLayoutScale();
-    void showGridMenu(const QPoint& at);
+    void N8Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
 
-    // The map control and the overview plan.
+    StartupSequence m_startup;
+    LayoutScale m_scale;
+    QString m_appDir;
+    bool m_closing = false;
+    std::unique_ptr<TForm3> m_splash;
+    std::unique_ptr<TForm15> m_form15;
+    NavigatorWindows* m_windows = nullptr;
+    QWidget* m_toolBar = nullptr;
+
+    // --- Map view and overview plan ----------------------------------------
     void Image1MouseDown(Qt::MouseButton button, QPoint at);
     void Image1MouseMove(QPoint at);
     void Image1MouseUp(Qt::MouseButton button, QPoint at);
     void Image2MouseDown(Qt::MouseButton button, QPoint at);
     void Image2MouseMove(QPoint at);
     void Image2MouseUp(Qt::MouseButton button, QPoint at);
-
-    // Tool bar and menu handlers.
     void SpeedButton4Click();
     void SpeedButton5Click();
     void SpeedButton6Click();
-    void SpeedButton7Click();
-    void SpeedButton8Click();
-    void SpeedButton9Click();
-    void SpeedButton10Click();
-    void SpeedButton11Click();
-    void N8Click();
-
-    // Refreshes the full-scale view after a window that covered it has gone.
-    void RepaintViewport();
     void Timer2Timer();
 
-    StartupSequence m_startup;
-    LayoutScale m_scale;
-    QString m_appDir;
     std::unique_ptr<MapView> m_mapView;
-    int m_bannerIndex = 0;
-    bool m_closing = false;
-
-    std::unique_ptr<TForm3> m_splash;
-    std::unique_ptr<TForm15> m_form15;
-    NavigatorWindows* m_windows = nullptr;
-
-    QWidget* m_toolBar = nullptr;
     MapControl* m_image1 = nullptr;
     QGroupBox* m_groupBox1 = nullptr;
     PlanControl* m_image2 = nullptr;
+    QTimer m_timer2;
+
+    // --- Street finder -------------------------------------------------------
+    void createStreetFinder();
+
     QGroupBox* m_groupBox2 = nullptr;
     QLineEdit* m_edit1 = nullptr;
     QListWidget* m_listBox1 = nullptr;
     QToolButton* m_speedButton1 = nullptr;
+
+    // --- Phone directory (TForm1Directory.cpp) ------------------------------
+    void createDirectoryGrid();
+    void showGridMenu(const QPoint& at);
+
     QLabel* m_label3 = nullptr;
     QTableView* m_dbGrid1 = nullptr;
     QMenu* m_popupMenu1 = nullptr;
+
+    // --- About window and banners (TForm1Extras.cpp) ------------------------
+    void createBanners();
+    void SpeedButton7Click();
+
+    int m_bannerIndex = 0;
     QTimer m_timer1;
-    QTimer m_timer2;
 };
