@@ -157,7 +157,7 @@ void TForm1::buildStartupSequence()
     m_startup.add(QStringLiteral("street list"), [] {});
     m_startup.add(QStringLiteral("highlighted street"), [] {});
     m_startup.add(QStringLiteral("landmark markers"), [] {});
-    m_startup.add(QStringLiteral("phone directory"), [] {});
+    m_startup.add(QStringLiteral("phone directory"), [this] { openPhoneDirectory(); });
     m_startup.add(QStringLiteral("splash destroyed"), [this] { m_splash.reset(); });
     m_startup.add(QStringLiteral("banner index"), [this] { m_bannerIndex = 1; });
 }
@@ -299,4 +299,9 @@ void TForm1::closeEvent(QCloseEvent* event)
     m_mapView->releaseMap();
     event->accept();
     emit closed();
+}
+
+void TForm1::GoToStreet(const QString& name)
+{
+    Q_UNUSED(name);
 }

@@ -50,6 +50,8 @@ public:
 
     // Refreshes the full-scale view after a window that covered it has gone.
     void RepaintViewport();
+    // Turns a street's labels red and moves the full-scale view to it.
+    void GoToStreet(const QString& name);
     // Arms the one-shot refresh that follows a print preview.
     void armTimer2() { m_timer2.start(); }
 
@@ -109,6 +111,8 @@ private:
 
     // --- Phone directory (TForm1Directory.cpp) ------------------------------
     void createDirectoryGrid();
+    // Start-up: opens the phone directory and shows its count.
+    void openPhoneDirectory();
     void showGridMenu(const QPoint& at);
 
     QLabel* m_label3 = nullptr;

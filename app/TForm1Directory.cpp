@@ -57,3 +57,7 @@ void TForm1::showGridMenu(const QPoint& at)
 {
     m_popupMenu1->popup(m_dbGrid1->viewport()->mapToGlobal(at));
 }
+
+void TForm1::openPhoneDirectory()
+{
+}

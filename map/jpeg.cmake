@@ -1,0 +1,1 @@
+target_sources(talv_map PRIVATE)

@@ -1,0 +1,1 @@
+# Tests of the About window, the sponsor window and the banners.
