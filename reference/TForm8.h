@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "reference/NavigatorBar.h"
+
+class CityCodesTable;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+// The city dialling codes window: the GOROD.DB table in a grid with a record
+// navigator, and two search fields that narrow the rows to those whose name or
+// code begins with the typed text. Heading rows (regions) are drawn grey and
+// bold. The table is opened while the window is created and stays open.
+class TForm8 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm8(const QString& appDir, QWidget* parent = nullptr);
+    ~TForm8() override;
+
+    // What the main window's tool button does with this window: shows it modally.
+    void showFromToolbar();
+
+    CityCodesTable& table() const { return *m_table; }
+
+    // Asked before a row is deleted; true deletes. A message box by default.
+    std::function<bool()> confirmDelete;
+
+    NavigatorBar* DBNavigator = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QTableView* DBGrid1 = nullptr;
+
+    void Edit1Change();
+    void Edit2Change();
+    void DBNavigatorClick(NavigatorBar::Button button);
+
+private:
+    int currentRow() const;
+    void goToRow(int row);
+    void postLeftRow(int leftRow, int newRow);
+
+    std::unique_ptr<CityCodesTable> m_table;
+    bool m_posting = false;
+};

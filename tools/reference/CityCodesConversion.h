@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Converts the dialling code sources (the libphonenumber region file and the
+// city list) into the rows of the city codes table: a heading row per region,
+// followed by that region's cities. Writes them as a tab-separated file with the
+// columns Name, Kod and Id. Throws std::runtime_error on data it cannot place.
+void convertCityCodes(const QString& sourceDir, const QString& outputPath);
