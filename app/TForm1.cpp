@@ -1,12 +1,19 @@
 #include "app/TForm1.h"
 
+#include "app/AppError.h"
 #include "app/AppPaths.h"
 #include "app/ErrorBox.h"
+#include "app/FormLayout.h"
 #include "app/NavigatorWindows.h"
 #include "app/TForm3.h"
+#include "map/LandmarkMarkers.h"
+#include "map/LandmarkPhotos.h"
+#include "map/LandmarkTable.h"
 #include "map/MapControl.h"
 #include "map/MapView.h"
 #include "map/PlanControl.h"
+#include "map/StreetCatalogue.h"
+#include "map/StreetFinder.h"
 #include "reference/TForm15.h"
 
 #include <QApplication>
@@ -22,8 +29,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QToolButton>
-
-#include "app/FormLayout.h"
 
 using namespace FormLayout;
 
@@ -130,6 +135,59 @@ void TForm1::createStreetFinder()
     m_speedButton1->setToolTip(QStringLiteral("Найти улицу"));
     m_speedButton1->setAutoRaise(true);
     m_speedButton1->setEnabled(false);
+
+    connect(m_edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    connect(m_listBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
+    connect(m_speedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    // A double click counts on an empty part of the list too, where Qt reports none.
+    m_listBox1->viewport()->installEventFilter(this);
+    // Enter in the edit field looks the street up, as the button does.
+    connect(m_edit1, &QLineEdit::returnPressed, this, [this] {
+        if (m_speedButton1->isEnabled())
+            SpeedButton1Click();
+    });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_listBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        ListBox1DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Edit1Change()
+{
+    IncrementalSelect(*m_edit1, *m_listBox1);
+    m_speedButton1->setEnabled(!m_edit1->text().isEmpty());
+}
+
+void TForm1::ListBox1Click()
+{
+    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
+    if (!selected.isEmpty())
+        m_edit1->setText(selected.first()->text());
+}
+
+QString TForm1::selectedStreetName() const
+{
+    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
+    if (selected.isEmpty())
+        throw AppError(QStringLiteral("List index out of bounds (-1)"));
+    return selected.first()->text();
+}
+
+void TForm1::ListBox1DblClick()
+{
+    m_mapView->setDetailMode(true);
+    GoToStreet(selectedStreetName());
+}
+
+void TForm1::SpeedButton1Click()
+{
+    m_mapView->setDetailMode(true);
+    GoToStreet(selectedStreetName());
 }
 
 void TForm1::buildStartupSequence()
@@ -153,10 +211,16 @@ void TForm1::buildStartupSequence()
     m_startup.add(QStringLiteral("map image"), [this] { m_mapView->loadMap(); });
     // The whole-map picture is made from the bare map, before labels and markers.
     m_startup.add(QStringLiteral("whole map"), [this] { m_mapView->ShowWholeMap(); });
-    m_startup.add(QStringLiteral("street labels"), [] {});
-    m_startup.add(QStringLiteral("street list"), [] {});
-    m_startup.add(QStringLiteral("highlighted street"), [] {});
-    m_startup.add(QStringLiteral("landmark markers"), [] {});
+    m_startup.add(QStringLiteral("street labels"), [this] {
+        m_streets = std::make_unique<StreetFinder>(*m_mapView, StreetCatalogue::load(), StreetLabelTable::load());
+        m_streets->drawAllLabels();
+    });
+    m_startup.add(QStringLiteral("street list"), [this] { FillStreetList(*m_listBox1); });
+    m_startup.add(QStringLiteral("highlighted street"), [this] { m_streets->setHighlightedStreet(0); });
+    m_startup.add(QStringLiteral("landmark markers"), [this] {
+        m_landmarks = std::make_unique<LandmarkTable>(LandmarkTable::load());
+        DrawLandmarkMarkers(m_mapView->mapBitmap(), MarkerTable::load(), appFilePath(m_appDir, QStringLiteral("dtdn2.sd")));
+    });
     m_startup.add(QStringLiteral("phone directory"), [this] { openPhoneDirectory(); });
     m_startup.add(QStringLiteral("splash destroyed"), [this] { m_splash.reset(); });
     m_startup.add(QStringLiteral("banner index"), [this] { m_bannerIndex = 1; });
@@ -239,6 +303,13 @@ void TForm1::Image1MouseMove(QPoint at)
 void TForm1::Image1MouseUp(Qt::MouseButton button, QPoint at)
 {
     m_mapView->mapMouseUp(button, at);
+    // A right click in the full-scale view opens the photos of the landmarks
+    // under it, then the view is presented again.
+    if (button != Qt::RightButton || !m_mapView->detailMode())
+        return;
+    if (m_landmarks && m_windows && m_windows->form5)
+        openLandmarksAt(*m_windows->form5, m_appDir, *m_landmarks, at + m_mapView->viewOrigin());
+    RepaintViewport();
 }
 
 void TForm1::Image2MouseDown(Qt::MouseButton button, QPoint at)
@@ -303,5 +374,6 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::GoToStreet(const QString& name)
 {
-    Q_UNUSED(name);
+    if (m_streets)
+        m_streets->GoToStreet(name);
 }

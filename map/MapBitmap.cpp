@@ -81,8 +81,32 @@ MapBitmap MapBitmap::loadTownMap()
     return fromBmp(resource.readAll());
 }
 
+namespace {
+
+// The nearest of a channel's levels; on a tie the lower one, as a search of the
+// palette in index order finds.
+int nearestLevel(int value, const int* levels, int count)
+{
+    int best = 0;
+    for (int i = 1; i < count; ++i) {
+        if (std::abs(levels[i] - value) < std::abs(levels[best] - value))
+            best = i;
+    }
+    return best;
+}
+
+} // namespace
+
 std::uint8_t MapBitmap::nearestIndex(QRgb color) const
 {
+    if (m_palette == townPalette()) {
+        // The town palette is every combination of per-channel levels, so the
+        // nearest entry is the nearest level of each channel.
+        static const int l8[8] = {0, 32, 64, 96, 128, 160, 192, 255};
+        static const int l4[4] = {0, 64, 128, 255};
+        return std::uint8_t(nearestLevel(qRed(color), l8, 8) * 32 + nearestLevel(qGreen(color), l8, 8) * 4
+                            + nearestLevel(qBlue(color), l4, 4));
+    }
     int best = 0;
     int bestDistance = INT32_MAX;
     for (int i = 0; i < 256; ++i) {

@@ -1,3 +1,6 @@
+#include "AppFolderFixture.h"
+#include "ModalWatcher.h"
+
 #include "app/LayoutScale.h"
 #include "app/NavigatorApplication.h"
 #include "app/TForm1.h"
@@ -19,8 +22,12 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase()
     {
+        QVERIFY(m_folder.ready() && m_folder.enter());
+        ModalWatcher watcher;
         m_form = std::make_unique<TForm1>();
         m_form->FormCreate();
+        QVERIFY2(watcher.seen.isEmpty(), qPrintable(watcher.seen.value(0).text));
+        QCOMPARE(m_form->startupSequence().completedSteps(), m_form->startupSequence().stepNames());
         m_screen = QGuiApplication::primaryScreen()->size();
         qInfo() << "screen" << m_screen;
     }
@@ -135,6 +142,7 @@ private slots:
     }
 
 private:
+    AppFolderFixture m_folder;
     std::unique_ptr<TForm1> m_form;
     QSize m_screen;
 };

@@ -1,3 +1,4 @@
+#include "AppFolderFixture.h"
 #include "ModalWatcher.h"
 
 #include "app/AppError.h"
@@ -18,21 +19,6 @@ void touch(const QString& path)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("x");
-}
-
-// Copies the assembled application data into a folder of the test's own.
-bool copyTree(const QString& from, const QString& to)
-{
-    QDir source(from);
-    if (!source.exists())
-        return false;
-    QDir().mkpath(to);
-    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + '/' + entry.fileName();
-        if (entry.isDir() ? !copyTree(entry.filePath(), target) : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
 }
 
 } // namespace

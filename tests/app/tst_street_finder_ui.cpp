@@ -1,0 +1,108 @@
+#include "AppFolderFixture.h"
+#include "ModalWatcher.h"
+
+#include "app/NavigatorApplication.h"
+#include "app/TForm1.h"
+#include "map/MapView.h"
+#include "map/StreetFinder.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+#include <QtTest>
+
+// The street finder of the main window, driven through its controls.
+class TestStreetFinderUi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.ready() && m_folder.enter());
+        m_form = std::make_unique<TForm1>();
+        m_form->FormCreate();
+        m_form->show();
+        m_edit = m_form->findChild<QLineEdit*>("Edit1");
+        m_list = m_form->findChild<QListWidget*>("ListBox1");
+        m_find = m_form->findChild<QToolButton*>("SpeedButton1");
+        QVERIFY(m_edit && m_list && m_find);
+        QCOMPARE(m_list->count(), 86);
+    }
+
+    void typingSelectsAndEnablesFind()
+    {
+        QTest::keyClicks(m_edit, QStringLiteral("лен"));
+        QCOMPARE(selected(), QStringLiteral("Ленина"));
+        QVERIFY(m_find->isEnabled());
+        // Text that no name begins with keeps the selection and still enables the button.
+        QTest::keyClicks(m_edit, QStringLiteral("qqq"));
+        QCOMPARE(selected(), QStringLiteral("Ленина"));
+        QVERIFY(m_find->isEnabled());
+        m_edit->clear();
+        QCOMPARE(selected(), QStringLiteral("40 лет Победы"));
+        QVERIFY(!m_find->isEnabled());
+    }
+
+    void clickingAnItemWritesItsName()
+    {
+        const QListWidgetItem* mira = m_list->findItems(QStringLiteral("Мира"), Qt::MatchExactly).value(0);
+        QVERIFY(mira);
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, m_list->visualItemRect(mira).center());
+        QCOMPARE(m_edit->text(), QStringLiteral("Мира"));
+        QCOMPARE(selected(), QStringLiteral("Мира"));
+    }
+
+    void findShowsTheStreetInRed()
+    {
+        m_edit->setText(QStringLiteral("Ленина"));
+        QTest::mouseClick(m_find, Qt::LeftButton);
+        QVERIFY(m_form->mapView().detailMode());
+        QCOMPARE(m_form->streetFinder()->highlightedStreet(), 2);
+        QCOMPARE(m_form->mapView().viewOrigin(), QPoint(1319, 1540));
+    }
+
+    void streetWithoutARowOnlySetsDetailMode()
+    {
+        m_form->mapView().ShowWholeMap();
+        m_edit->setText(QStringLiteral("Линейная"));
+        QCOMPARE(selected(), QStringLiteral("Линейная"));
+        QTest::mouseClick(m_find, Qt::LeftButton);
+        QVERIFY(m_form->mapView().detailMode());
+        QCOMPARE(m_form->streetFinder()->highlightedStreet(), 2);
+        QCOMPARE(m_form->mapView().viewOrigin(), QPoint(1319, 1540));
+    }
+
+    void findWithoutSelectionIsAListError()
+    {
+        m_list->clearSelection();
+        m_list->setCurrentRow(-1);
+        m_edit->setText(QStringLiteral("zzz"));
+        QVERIFY(m_find->isEnabled());
+        ModalWatcher watcher;
+        QTest::mouseClick(m_find, Qt::LeftButton);
+        QTRY_COMPARE(watcher.seen.size(), 1);
+        QCOMPARE(watcher.seen[0].text, QStringLiteral("List index out of bounds (-1)"));
+        QCOMPARE(watcher.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(m_form->mapView().detailMode());
+    }
+
+private:
+    QString selected() const
+    {
+        const auto items = m_list->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+
+    AppFolderFixture m_folder;
+    std::unique_ptr<TForm1> m_form;
+    QLineEdit* m_edit = nullptr;
+    QListWidget* m_list = nullptr;
+    QToolButton* m_find = nullptr;
+};
+
+int main(int argc, char** argv)
+{
+    NavigatorApplication app(argc, argv);
+    TestStreetFinderUi test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_street_finder_ui.moc"
