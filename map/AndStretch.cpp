@@ -3,29 +3,25 @@
 #include <cstring>
 #include <vector>
 
+StretchSpan stretchSpan(int d, int sourceLength, int targetLength)
+{
+    if (sourceLength >= targetLength) {
+        // Source s lands on d = s * target / source; the sources of d are those s.
+        return {int((qint64(d) * sourceLength + targetLength - 1) / targetLength),
+                int((qint64(d + 1) * sourceLength + targetLength - 1) / targetLength)};
+    }
+    const int s = int(qint64(d) * sourceLength / targetLength);
+    return {s, s + 1};
+}
+
 namespace {
 
-// For every destination position along one axis, the half-open range of source
-// positions that fall onto it.
-struct Span {
-    int begin;
-    int end;
-};
-
-std::vector<Span> axisSpans(int sourceLength, int targetLength)
+std::vector<StretchSpan> axisSpans(int sourceLength, int targetLength)
 {
-    std::vector<Span> spans(static_cast<std::size_t>(targetLength));
-    for (int d = 0; d < targetLength; ++d) {
-        if (sourceLength >= targetLength) {
-            // Source s lands on d = s * target / source; the sources of d are those s.
-            const qint64 begin = (qint64(d) * sourceLength + targetLength - 1) / targetLength;
-            const qint64 end = (qint64(d + 1) * sourceLength + targetLength - 1) / targetLength;
-            spans[d] = {int(begin), int(end)};
-        } else {
-            const int s = int(qint64(d) * sourceLength / targetLength);
-            spans[d] = {s, s + 1};
-        }
-    }
+    std::vector<StretchSpan> spans;
+    spans.reserve(std::size_t(targetLength));
+    for (int d = 0; d < targetLength; ++d)
+        spans.push_back(stretchSpan(d, sourceLength, targetLength));
     return spans;
 }
 
@@ -35,13 +31,13 @@ void stretchAnd(const MapBitmap& source, const QRect& from, MapBitmap& target, c
 {
     if (from.isEmpty() || to.isEmpty())
         return;
-    const std::vector<Span> columns = axisSpans(from.width(), to.width());
-    const std::vector<Span> rows = axisSpans(from.height(), to.height());
+    const std::vector<StretchSpan> columns = axisSpans(from.width(), to.width());
+    const std::vector<StretchSpan> rows = axisSpans(from.height(), to.height());
     std::vector<std::uint8_t> merged(std::size_t(from.width()));
 
     for (int dy = 0; dy < to.height(); ++dy) {
         // Merge the source rows of this destination row first, then the columns.
-        const Span rowSpan = rows[dy];
+        const StretchSpan rowSpan = rows[dy];
         std::memcpy(merged.data(), source.row(from.y() + rowSpan.begin) + from.x(), merged.size());
         for (int sy = rowSpan.begin + 1; sy < rowSpan.end; ++sy) {
             const std::uint8_t* line = source.row(from.y() + sy) + from.x();
@@ -50,7 +46,7 @@ void stretchAnd(const MapBitmap& source, const QRect& from, MapBitmap& target, c
         }
         std::uint8_t* out = target.row(to.y() + dy) + to.x();
         for (int dx = 0; dx < to.width(); ++dx) {
-            const Span columnSpan = columns[dx];
+            const StretchSpan columnSpan = columns[dx];
             std::uint8_t value = merged[columnSpan.begin];
             for (int sx = columnSpan.begin + 1; sx < columnSpan.end; ++sx)
                 value &= merged[sx];

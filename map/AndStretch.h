@@ -16,5 +16,14 @@
 // rectangle inside the destination.
 void stretchAnd(const MapBitmap& source, const QRect& from, MapBitmap& target, const QRect& to);
 
+// For a destination position along one axis of a stretch, the half-open range
+// of source positions that land on it: several when shrinking, one (repeated
+// for neighbouring positions) when enlarging.
+struct StretchSpan {
+    int begin;
+    int end;
+};
+StretchSpan stretchSpan(int target, int sourceLength, int targetLength);
+
 // The whole bitmap reduced to the given size.
 MapBitmap reducedCopy(const MapBitmap& source, const QSize& size);

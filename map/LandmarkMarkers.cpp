@@ -1,6 +1,7 @@
 #include "map/LandmarkMarkers.h"
 
 #include "app/AppError.h"
+#include "map/AndStretch.h"
 #include "map/MapBitmap.h"
 #include "map/SpriteSheet.h"
 #include "map/TsvTable.h"
@@ -8,23 +9,6 @@
 namespace {
 
 const QStringList kMarkerHeader{"code", "sprite", "left", "top", "right", "bottom"};
-
-// For each destination position along one axis, the source positions that land
-// on it: several when shrinking, one (repeated) when enlarging.
-struct Span {
-    int begin;
-    int end;
-};
-
-Span spanFor(int d, int sourceLength, int targetLength)
-{
-    if (sourceLength >= targetLength) {
-        return {int((qint64(d) * sourceLength + targetLength - 1) / targetLength),
-                int((qint64(d + 1) * sourceLength + targetLength - 1) / targetLength)};
-    }
-    const int s = int(qint64(d) * sourceLength / targetLength);
-    return {s, s + 1};
-}
 
 } // namespace
 
@@ -85,9 +69,9 @@ void drawMarker(MapBitmap& map, QImage sheet, const Marker& marker)
 
     const QRect to = marker.destination;
     for (int dy = 0; dy < to.height(); ++dy) {
-        const Span rows = spanFor(dy, sprite.height(), to.height());
+        const StretchSpan rows = stretchSpan(dy, sprite.height(), to.height());
         for (int dx = 0; dx < to.width(); ++dx) {
-            const Span columns = spanFor(dx, sprite.width(), to.width());
+            const StretchSpan columns = stretchSpan(dx, sprite.width(), to.width());
             QRgb merged = 0xFFFFFFFF;
             for (int sy = rows.begin; sy < rows.end; ++sy) {
                 const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(sprite.top() + sy));
