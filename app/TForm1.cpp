@@ -251,6 +251,7 @@ void TForm1::attachWindows(NavigatorWindows& windows)
     m_windows = &windows;
     if (windows.form12) {
         windows.form12->attachMap(*m_mapView);
+        windows.form12->attachLayouts(*windows.form11, *windows.form13);
         connect(windows.form12.get(), &TForm12::previewClosed, this, &TForm1::armTimer2);
     }
 }

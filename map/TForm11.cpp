@@ -1,7 +1,8 @@
 #include "map/TForm11.h"
 
 TForm11::TForm11(QWidget* parent)
-    : QDialog(parent)
+    : PageWindow(PageLayout::portrait(), parent)
 {
-    setWindowTitle(QStringLiteral("Печать фрагмента карты"));
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Form11"));
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "map/PageWindow.h"
 
-class TForm11 : public QDialog {
+// The portrait page layout: A4 upright, a 793 x 1121 picture.
+class TForm11 : public PageWindow {
     Q_OBJECT
 public:
     explicit TForm11(QWidget* parent = nullptr);

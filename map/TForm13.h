@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "map/PageWindow.h"
 
-class TForm13 : public QDialog {
+// The landscape page layout: A4 on its side, a 1121 x 793 picture.
+class TForm13 : public PageWindow {
     Q_OBJECT
 public:
     explicit TForm13(QWidget* parent = nullptr);
