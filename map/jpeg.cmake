@@ -1,1 +1,1 @@
-target_sources(talv_map PRIVATE)
+target_sources(talv_map PRIVATE JpegDecoder.cpp JpegDecoder.h)
