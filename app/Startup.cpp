@@ -24,7 +24,7 @@ void createWindows(NavigatorApplication& app, NavigatorWindows& w, const QString
     w.form14 = std::make_unique<TForm14>(appDir);
     app.processEvents();
     w.form7 = std::make_unique<TForm7>();
-    w.form2 = std::make_unique<TForm2>();
+    w.form2 = std::make_unique<TForm2>(*w.form7);
     w.form5 = std::make_unique<TForm5>();
     w.form6 = std::make_unique<TForm6>();
     w.form8 = std::make_unique<TForm8>(appDir);

@@ -19,6 +19,8 @@ class QToolButton;
 class MapControl;
 class MapView;
 class PlanControl;
+class StreetFinder;
+class LandmarkTable;
 class TForm3;
 class TForm15;
 struct NavigatorWindows;
@@ -47,6 +49,7 @@ public:
     int bannerIndex() const { return m_bannerIndex; }
     MapView& mapView() { return *m_mapView; }
     MapControl& mapControl() { return *m_image1; }
+    StreetFinder* streetFinder() { return m_streets.get(); }
 
     // Refreshes the full-scale view after a window that covered it has gone.
     void RepaintViewport();
@@ -96,6 +99,7 @@ private:
     void Timer2Timer();
 
     std::unique_ptr<MapView> m_mapView;
+    std::unique_ptr<LandmarkTable> m_landmarks;
     MapControl* m_image1 = nullptr;
     QGroupBox* m_groupBox1 = nullptr;
     PlanControl* m_image2 = nullptr;
@@ -103,7 +107,15 @@ private:
 
     // --- Street finder -------------------------------------------------------
     void createStreetFinder();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void Edit1Change();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void SpeedButton1Click();
+    // The name of the list's selected item; fails like the list does without one.
+    QString selectedStreetName() const;
 
+    std::unique_ptr<StreetFinder> m_streets;
     QGroupBox* m_groupBox2 = nullptr;
     QLineEdit* m_edit1 = nullptr;
     QListWidget* m_listBox1 = nullptr;
@@ -114,15 +126,42 @@ private:
     // Start-up: opens the phone directory and shows its count.
     void openPhoneDirectory();
     void showGridMenu(const QPoint& at);
+    // The sort items "Телефон", "Адрес", "Фамилия И.О.", "Коментарий".
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N5Click();
+    // "Поиск" and the button "Поиск по таблице".
+    void N6Click();
+    void SpeedButton3Click();
+    // "Изменить", "Добавить", "Удалить".
+    void N9Click();
+    void N10Click();
+    void N11Click();
+    // "Поиск на карте": the current record's street on the map.
+    void SpeedButton2Click();
+    // A sort item: the search dialog's current texts, sorted by the field.
+    void sortDirectory(int field);
 
     QLabel* m_label3 = nullptr;
     QTableView* m_dbGrid1 = nullptr;
     QMenu* m_popupMenu1 = nullptr;
+    // DirectoryQuery with the store, the grid's model, the count and the sort
+    // marks (directory/DirectoryView.h); a child of the window named "Query1".
+    class DirectoryView* m_directory = nullptr;
 
     // --- About window and banners (TForm1Extras.cpp) ------------------------
     void createBanners();
     void SpeedButton7Click();
+    // The banner rotation; Timer1 is never started by the program.
+    void Timer1Timer();
+    void Image3Click();
+    void Image4Click();
+    void Image5Click();
 
     int m_bannerIndex = 0;
     QTimer m_timer1;
+    QLabel* m_image3 = nullptr;
+    QLabel* m_image4 = nullptr;
+    QLabel* m_image5 = nullptr;
 };

@@ -4,5 +4,5 @@ TForm11::TForm11(QWidget* parent)
     : PageWindow(PageLayout::portrait(), parent)
 {
     setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Печать фрагмента карты"));
 }
