@@ -4,6 +4,4 @@ talv_add_test(tst_sponsor SOURCES tst_sponsor.cpp ModalWatcher.h LIBS talv_app)
 
 # The banners follow the main window's whole start-up, which runs on a copy of
 # the application data.
-talv_add_test(tst_banners SOURCES tst_banners.cpp LIBS talv_app)
-target_compile_definitions(tst_banners PRIVATE TALV_APPDATA_DIR="${TALV_APPDATA_DIR}")
-add_dependencies(tst_banners appdata)
+talv_add_app_test(tst_banners)
