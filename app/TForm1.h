@@ -28,8 +28,9 @@ struct NavigatorWindows;
 // The main window: the tool bar, the map area with its rulers, the overview
 // plan, the street finder and the phone directory grid. Its creation runs the
 // program's start-up sequence (FormCreate). The window's parts are implemented
-// in files of their own: TForm1.cpp (shell and map view), TForm1Directory.cpp
-// (phone directory), TForm1Extras.cpp (About window and banners).
+// in files of their own: TForm1.cpp (shell and map view), TForm1Streets.cpp
+// (street finder), TForm1Directory.cpp (phone directory), TForm1Extras.cpp
+// (About window and banners).
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -105,7 +106,7 @@ private:
     PlanControl* m_image2 = nullptr;
     QTimer m_timer2;
 
-    // --- Street finder -------------------------------------------------------
+    // --- Street finder (TForm1Streets.cpp) ------------------------------------
     void createStreetFinder();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void Edit1Change();
