@@ -39,6 +39,9 @@ void emitMessage(j_common_ptr info, int level)
     ++info->err->num_warnings;
 }
 
+// The most memory a picture may take: 256 MB, QImageReader's default limit.
+constexpr long kMemoryLimit = 256L * 1024 * 1024;
+
 // Nothing of the decoder's goes to the console.
 void outputMessage(j_common_ptr) {}
 
@@ -73,6 +76,12 @@ void readPicture(Decoding& d)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(d.data->constData()),
                  static_cast<unsigned long>(d.data->size()));
+    // A damaged header can claim a picture of tens of thousands of pixels each
+    // way; a progressive one then has libjpeg allocate and clear gigabytes for
+    // its coefficients before the data is found to be missing, freezing the
+    // program. Pictures, and libjpeg's own working memory, are limited to what
+    // Qt's image reader allows by default; beyond it libjpeg reports an error.
+    info.mem->max_memory_to_use = kMemoryLimit;
     jpeg_read_header(&info, TRUE);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
@@ -87,6 +96,8 @@ void readPicture(Decoding& d)
     jpeg_start_decompress(&info);
 
     const int width = static_cast<int>(info.output_width);
+    if (qint64(info.output_width) * info.output_height * 4 > kMemoryLimit)
+        ERREXIT1(&info, JERR_OUT_OF_MEMORY, 0);
     d.image = QImage(width, static_cast<int>(info.output_height), QImage::Format_RGB32);
     if (d.image.isNull())
         ERREXIT1(&info, JERR_OUT_OF_MEMORY, 0);

@@ -225,8 +225,10 @@ private slots:
     {
         QFETCH(int, street);
         QFETCH(int, index);
-        QVERIFY(index < byStreet.value(street).size());
-        const TableRow& row = byStreet.value(street)[index];
+        // value() returns a copy: the row is taken from a list that outlives it.
+        const QList<TableRow> rows = byStreet.value(street);
+        QVERIFY(index < rows.size());
+        const TableRow& row = rows[index];
         QTEST(row.number(X), "x");
         QTEST(row.number(Y), "y");
         QTEST(row.number(Angle), "angle");

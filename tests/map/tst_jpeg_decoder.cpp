@@ -127,6 +127,22 @@ int colourDistance(QRgb a, QRgb b)
     return qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
 }
 
+// A picture whose frame header claims another size; the data stays as encoded.
+QByteArray withClaimedSize(QByteArray bytes, int width, int height)
+{
+    for (qsizetype i = 0; i + 9 < bytes.size(); ++i) {
+        const uchar marker = uchar(bytes[i + 1]);
+        if (uchar(bytes[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            bytes[i + 5] = char(height >> 8);
+            bytes[i + 6] = char(height & 0xFF);
+            bytes[i + 7] = char(width >> 8);
+            bytes[i + 8] = char(width & 0xFF);
+            return bytes;
+        }
+    }
+    return {};
+}
+
 QString errorMessage(int code)
 {
     return QStringLiteral("JPEG error #%1").arg(code);
@@ -225,6 +241,16 @@ private slots:
         QTest::newRow("cut in the picture data") << whole.left(whole.size() / 2) << errorMessage(JWRN_JPEG_EOF);
         QTest::newRow("end marker missing") << whole.chopped(2) << errorMessage(JWRN_JPEG_EOF);
         QTest::newRow("progressive, cut") << progressive.left(progressive.size() / 2) << errorMessage(JWRN_JPEG_EOF);
+        // Progressive pictures are assembled in memory as a whole; one claiming
+        // 63751 x 65040 pixels would take many gigabytes before its data ran out.
+        QTest::newRow("progressive, header claims 63751 x 65040")
+            << withClaimedSize(progressive, 63751, 65040) << errorMessage(JERR_NO_BACKING_STORE);
+        QTest::newRow("progressive, damaged header found by fuzzing")
+            << QByteArray::fromBase64(
+                   "/9j/4AAQSkZJRgABAQAAAQABAQH/2wBDAA0JCgsKLg0LCgsAAAAAAAAAAAAAAAAAAAAAAA47DQ8TIBUTEhITJxweFyAmKTEw"
+                   "LiktLDM6Sj4zNkY3LC1AV0FGTE5SU1IHAAAAAABPT09PT09PT09PT09P/8IAEQj5B/4QAwEiAAIRAQMRAQAAAAAAAAIMAwEA"
+                   "AhADEAAA/v///wHLtAECAxEj/9oACAEBAQEFAnwDACEAETVB4f/aANoACAEBOwABPxB6HFWZ/9k=")
+            << errorMessage(JERR_NO_BACKING_STORE);
     }
     void damagedDataGivesTheDecodersMessage()
     {
