@@ -47,25 +47,11 @@ void PresentViewportMemcpy(benchmark::State& state)
     }
 }
 
-// The colour picture of a reduced bitmap, as the map view makes it for the
-// control (MapView keeps its own copy of this private to its source file).
-QImage toPicture(const MapBitmap& bitmap)
-{
-    QImage picture(bitmap.width(), bitmap.height(), QImage::Format_RGB32);
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        const std::uint8_t* source = bitmap.row(y);
-        for (int x = 0; x < bitmap.width(); ++x)
-            line[x] = bitmap.palette()[source[x]];
-    }
-    return picture;
-}
-
 void ShowWholeMap(benchmark::State& state)
 {
     const MapBitmap& map = benchMap();
     for (auto _ : state) {
-        QImage picture = toPicture(reducedCopy(map, kWholeMapControl));
+        QImage picture = reducedCopy(map, kWholeMapControl).toImage();
         benchmark::DoNotOptimize(picture.constBits());
     }
 }

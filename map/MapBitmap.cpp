@@ -124,6 +124,18 @@ std::uint8_t MapBitmap::nearestIndex(QRgb color) const
     return std::uint8_t(best);
 }
 
+QImage MapBitmap::toImage() const
+{
+    QImage picture(m_width, m_height, QImage::Format_RGB32);
+    for (int y = 0; y < m_height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        const std::uint8_t* source = row(y);
+        for (int x = 0; x < m_width; ++x)
+            line[x] = m_palette[source[x]];
+    }
+    return picture;
+}
+
 void MapBitmap::release()
 {
     std::vector<std::uint8_t>().swap(m_pixels);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QRgb>
 #include <QString>
 
@@ -42,6 +43,9 @@ public:
     QRgb colorAt(int x, int y) const { return m_palette[at(x, y)]; }
     // The palette entry closest to a colour; exact entries map onto themselves.
     std::uint8_t nearestIndex(QRgb color) const;
+
+    // The bitmap in colour, each index replaced by its palette entry.
+    QImage toImage() const;
 
     // Frees the pixels; the bitmap is null afterwards.
     void release();

@@ -6,21 +6,6 @@
 #include <QImage>
 #include <QWidget>
 
-namespace {
-
-QImage toPicture(const MapBitmap& bitmap)
-{
-    QImage picture(bitmap.width(), bitmap.height(), QImage::Format_RGB32);
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        const std::uint8_t* source = bitmap.row(y);
-        for (int x = 0; x < bitmap.width(); ++x)
-            line[x] = bitmap.palette()[source[x]];
-    }
-    return picture;
-}
-
-} // namespace
 
 MapView::MapView(MapControl& control, QWidget& mainWindow)
     : m_control(control), m_mainWindow(mainWindow)
@@ -78,7 +63,7 @@ void MapView::RepaintViewport()
 void MapView::ShowWholeMap()
 {
     if (!m_map.isNull())
-        m_control.setWholeMapPicture(toPicture(reducedCopy(m_map, controlSize())));
+        m_control.setWholeMapPicture(reducedCopy(m_map, controlSize()).toImage());
     m_control.presentWholeMap();
     m_detailMode = false;
 }

@@ -46,19 +46,12 @@ MapBitmap& PagePicture::prepare(const MapBitmap& map)
 
 QImage PagePicture::toImage() const
 {
-    QImage image(m_size, QImage::Format_RGB32);
     if (m_bitmap.isNull()) {
+        QImage image(m_size, QImage::Format_RGB32);
         image.fill(Qt::white);
         return image;
     }
-    const auto& palette = m_bitmap.palette();
-    for (int y = 0; y < m_bitmap.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const std::uint8_t* source = m_bitmap.row(y);
-        for (int x = 0; x < m_bitmap.width(); ++x)
-            line[x] = palette[source[x]];
-    }
-    return image;
+    return m_bitmap.toImage();
 }
 
 QRect pageSourceRect(QSize pictureSize, QSize mapSize, bool detailMode, QPoint viewOrigin)
