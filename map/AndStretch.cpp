@@ -1,5 +1,7 @@
 #include "map/AndStretch.h"
 
+#include "map/AndStretchWide.h"
+
 #include <cstring>
 #include <vector>
 
@@ -28,6 +30,12 @@ std::vector<StretchSpan> axisSpans(int sourceLength, int targetLength)
 } // namespace
 
 void stretchAnd(const MapBitmap& source, const QRect& from, MapBitmap& target, const QRect& to)
+{
+    if (!stretchAndWide(source, from, target, to))
+        stretchAndPlain(source, from, target, to);
+}
+
+void stretchAndPlain(const MapBitmap& source, const QRect& from, MapBitmap& target, const QRect& to)
 {
     if (from.isEmpty() || to.isEmpty())
         return;

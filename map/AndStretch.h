@@ -15,6 +15,9 @@
 // The source rectangle must lie inside the source bitmap; the destination
 // rectangle inside the destination.
 void stretchAnd(const MapBitmap& source, const QRect& from, MapBitmap& target, const QRect& to);
+// The same, a pixel at a time, for every stretch; stretchAnd uses it where its
+// faster form does not apply.
+void stretchAndPlain(const MapBitmap& source, const QRect& from, MapBitmap& target, const QRect& to);
 
 // For a destination position along one axis of a stretch, the half-open range
 // of source positions that land on it: several when shrinking, one (repeated

@@ -1,8 +1,9 @@
 #include "map/MapBitmap.h"
 
 #include "app/AppError.h"
+#include "map/PaletteColours.h"
 
-#include <QFile>
+#include <QResource>
 #include <QtEndian>
 
 namespace {
@@ -18,7 +19,8 @@ T readLe(const QByteArray& data, int offset)
 } // namespace
 
 MapBitmap::MapBitmap(int width, int height, const Palette& palette, std::uint8_t fill)
-    : m_width(width), m_height(height), m_palette(palette), m_pixels(std::size_t(width) * height, fill)
+    : m_width(width), m_height(height), m_palette(palette), m_townPalette(palette == townPalette()),
+      m_pixels(std::size_t(width) * height, fill)
 {
 }
 
@@ -63,22 +65,33 @@ MapBitmap MapBitmap::fromBmp(const QByteArray& file)
         const auto* entry = reinterpret_cast<const uchar*>(file.constData() + paletteStart + 4 * i);
         palette[i] = qRgb(entry[2], entry[1], entry[0]);
     }
-    MapBitmap bitmap(width, height, palette, 0);
+    // The rows are appended one by one rather than copied over a filled
+    // buffer: for the town map that saves writing 9.9 MB twice.
+    MapBitmap bitmap;
+    bitmap.m_width = width;
+    bitmap.m_height = height;
+    bitmap.m_palette = palette;
+    bitmap.m_townPalette = palette == townPalette();
+    bitmap.m_pixels.reserve(std::size_t(width) * height);
     const bool bottomUp = rawHeight > 0;
     for (int y = 0; y < height; ++y) {
         const int stored = bottomUp ? height - 1 - y : y;
-        const char* source = file.constData() + pixelOffset + stride * stored;
-        std::copy(source, source + width, reinterpret_cast<char*>(bitmap.row(y)));
+        const auto* source = reinterpret_cast<const std::uint8_t*>(file.constData() + pixelOffset + stride * stored);
+        bitmap.m_pixels.insert(bitmap.m_pixels.end(), source, source + width);
     }
     return bitmap;
 }
 
 MapBitmap MapBitmap::loadTownMap()
 {
-    QFile resource(QStringLiteral(":/map/town.bmp"));
-    if (!resource.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(resource.fileName(), resource.errorString()));
-    return fromBmp(resource.readAll());
+    const QResource resource(QStringLiteral(":/map/town.bmp"));
+    if (!resource.isValid())
+        throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(resource.fileName()));
+    // Embedded uncompressed, so the pixels are read where they lie.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return fromBmp(QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                               qsizetype(resource.size())));
+    return fromBmp(resource.uncompressedData());
 }
 
 namespace {
@@ -99,7 +112,7 @@ int nearestLevel(int value, const int* levels, int count)
 
 std::uint8_t MapBitmap::nearestIndex(QRgb color) const
 {
-    if (m_palette == townPalette()) {
+    if (m_townPalette) {
         // The town palette is every combination of per-channel levels, so the
         // nearest entry is the nearest level of each channel.
         static const int l8[8] = {0, 32, 64, 96, 128, 160, 192, 255};
@@ -124,15 +137,19 @@ std::uint8_t MapBitmap::nearestIndex(QRgb color) const
     return std::uint8_t(best);
 }
 
+void MapBitmap::rowColours(int x, int y, int count, QRgb* colours) const
+{
+    if (m_townPalette)
+        townPaletteColours(row(y) + x, colours, count);
+    else
+        paletteColours(row(y) + x, colours, count, m_palette);
+}
+
 QImage MapBitmap::toImage() const
 {
     QImage picture(m_width, m_height, QImage::Format_RGB32);
-    for (int y = 0; y < m_height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        const std::uint8_t* source = row(y);
-        for (int x = 0; x < m_width; ++x)
-            line[x] = m_palette[source[x]];
-    }
+    for (int y = 0; y < m_height; ++y)
+        rowColours(0, y, m_width, reinterpret_cast<QRgb*>(picture.scanLine(y)));
     return picture;
 }
 

@@ -41,6 +41,9 @@ public:
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
     QRgb colorAt(int x, int y) const { return m_palette[at(x, y)]; }
+    bool hasTownPalette() const { return m_townPalette; }
+    // The colours of `count` pixels of row y from column x on.
+    void rowColours(int x, int y, int count, QRgb* colours) const;
     // The palette entry closest to a colour; exact entries map onto themselves.
     std::uint8_t nearestIndex(QRgb color) const;
 
@@ -54,5 +57,6 @@ private:
     int m_width = 0;
     int m_height = 0;
     Palette m_palette{};
+    bool m_townPalette = false;
     std::vector<std::uint8_t> m_pixels;
 };

@@ -45,7 +45,6 @@ void MapControl::renderPiece(const MapBitmap& map, QPoint origin, QImage& out)
 {
     const int w = out.width();
     const int h = out.height();
-    const auto& palette = map.palette();
     const QRgb white = qRgb(255, 255, 255);
     // The columns of the piece that lie on the map; the rest is white.
     const int firstColumn = qBound(0, -origin.x(), w);
@@ -58,9 +57,7 @@ void MapControl::renderPiece(const MapBitmap& map, QPoint origin, QImage& out)
             continue;
         }
         std::fill(line, line + firstColumn, white);
-        const std::uint8_t* source = map.row(mapY) + origin.x();
-        for (int x = firstColumn; x < lastColumn; ++x)
-            line[x] = palette[source[x]];
+        map.rowColours(origin.x() + firstColumn, mapY, lastColumn - firstColumn, line + firstColumn);
         std::fill(line + lastColumn, line + w, white);
     }
 }

@@ -1,4 +1,8 @@
 #include "map/AndStretch.h"
+#include "map/AndStretchWide.h"
+
+#include <cstring>
+#include <random>
 
 #include <QtTest>
 
@@ -23,6 +27,18 @@ QList<QList<int>> rowsOf(const MapBitmap& b)
         rows << row;
     }
     return rows;
+}
+
+// Random indices, darker ones rarer, as on a map: mostly light ground with
+// thin dark lines.
+MapBitmap randomBitmap(int width, int height, unsigned seed)
+{
+    MapBitmap b(width, height, MapBitmap::townPalette(), 255);
+    std::mt19937 random(seed);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            b.set(x, y, std::uint8_t(random() | random()));
+    return b;
 }
 
 } // namespace
@@ -77,6 +93,51 @@ private slots:
         MapBitmap target(4, 3, MapBitmap::townPalette(), 255);
         stretchAnd(source, QRect(0, 0, 2, 2), target, QRect(1, 1, 1, 1));
         QCOMPARE(rowsOf(target), (QList<QList<int>>{{255, 255, 255, 255}, {255, 0, 255, 255}, {255, 255, 255, 255}}));
+    }
+
+    // The sixteen-at-a-time reduction must give exactly the pixel-at-a-time
+    // result, on the sizes the program reduces to and on awkward ones.
+    void wideMatchesPlain_data()
+    {
+        QTest::addColumn<QSize>("sourceSize");
+        QTest::addColumn<QRect>("from");
+        QTest::addColumn<QRect>("to");
+        QTest::addColumn<bool>("wide");
+        const QSize map(3684, 2698);
+        const QRect whole(QPoint(0, 0), map);
+        QTest::newRow("whole map onto the window") << map << whole << QRect(0, 0, 800, 519) << true;
+        QTest::newRow("whole map onto the small layout") << map << whole << QRect(0, 0, 614, 400) << true;
+        QTest::newRow("portrait page") << map << whole << QRect(0, 0, 793, 1121) << true;
+        QTest::newRow("landscape page, windows of two") << map << whole << QRect(0, 0, 1121, 793) << true;
+        QTest::newRow("windows of eight") << QSize(1000, 50) << QRect(0, 0, 1000, 50) << QRect(0, 0, 90, 20) << true;
+        QTest::newRow("inner rectangles, odd widths")
+            << QSize(203, 61) << QRect(3, 5, 197, 51) << QRect(2, 1, 45, 13) << true;
+        QTest::newRow("narrower than sixteen") << QSize(40, 9) << QRect(0, 0, 40, 9) << QRect(0, 0, 9, 3) << true;
+        QTest::newRow("spans of one and two") << QSize(300, 7) << QRect(0, 0, 300, 7) << QRect(0, 0, 200, 7) << false;
+        QTest::newRow("enlarging") << QSize(30, 7) << QRect(0, 0, 30, 7) << QRect(0, 0, 60, 9) << false;
+    }
+    void wideMatchesPlain()
+    {
+        QFETCH(QSize, sourceSize);
+        QFETCH(QRect, from);
+        QFETCH(QRect, to);
+        QFETCH(bool, wide);
+        const MapBitmap source = randomBitmap(sourceSize.width(), sourceSize.height(), 1997);
+        const MapBitmap blank = randomBitmap(to.right() + 3, to.bottom() + 2, 7);
+        MapBitmap expected = blank;
+        stretchAndPlain(source, from, expected, to);
+        MapBitmap target = blank;
+        const bool took = stretchAndWide(source, from, target, to);
+#if defined(__x86_64__)
+        if (__builtin_cpu_supports("ssse3"))
+            QCOMPARE(took, wide);
+#endif
+        if (!took)
+            stretchAnd(source, from, target, to);
+        for (int y = 0; y < target.height(); ++y) {
+            if (std::memcmp(target.row(y), expected.row(y), std::size_t(target.width())) != 0)
+                QFAIL(qPrintable(QString("row %1 differs").arg(y)));
+        }
     }
 };
 
