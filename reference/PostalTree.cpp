@@ -5,6 +5,8 @@
 
 #include <QResource>
 #include <QtEndian>
+
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -147,15 +149,32 @@ int PostalTree::child(int node, int row) const
     return node == kNoNode ? m_topLevel[row] : m_childSlots[m_nodes[node].firstChildSlot + row];
 }
 
+int PostalTree::nodeAtPosition(qsizetype position, int first) const
+{
+    const auto after = std::upper_bound(m_nodes.begin() + first, m_nodes.end(), position,
+                                        [](qsizetype p, const Node& n) { return p < n.textStart; });
+    return int(after - m_nodes.begin()) - 1;
+}
+
 int findTreeNode(const PostalTree& tree, QStringView needle, int start)
 {
-    if (needle.isEmpty())
+    start = qMax(start, 0);
+    if (needle.isEmpty() || start >= tree.size())
         return PostalTree::kNoNode;
-    for (int i = qMax(start, 0); i < tree.size(); ++i) {
-        if (tree.text(i).contains(needle))
-            return i;
+    // One search through the texts of all the remaining nodes instead of one per
+    // node; a hit that runs over the end of a node's text is no match, and the
+    // search goes on from the character after it.
+    const QStringView all = tree.allTexts();
+    qsizetype from = tree.textPosition(start);
+    while (true) {
+        const qsizetype hit = all.indexOf(needle, from);
+        if (hit < 0)
+            return PostalTree::kNoNode;
+        const int node = tree.nodeAtPosition(hit, start);
+        if (hit + needle.size() <= tree.textPosition(node) + tree.text(node).size())
+            return node;
+        from = hit + 1;
     }
-    return PostalTree::kNoNode;
 }
 
 QString postalNodePath(const PostalTree& tree, int node)

@@ -33,6 +33,13 @@ public:
     int childCount(int node) const;
     int child(int node, int row) const;
 
+    // All node texts in one buffer, in display order: a node's text starts at
+    // textPosition(node), and what lies between two texts belongs to neither.
+    QStringView allTexts() const { return m_texts; }
+    qsizetype textPosition(int node) const { return m_nodes[node].textStart; }
+    // The last node from `first` on whose text starts at or before `position`.
+    int nodeAtPosition(qsizetype position, int first) const;
+
 private:
     class Builder;
     struct Node {

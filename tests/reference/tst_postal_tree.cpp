@@ -2,6 +2,7 @@
 #include "reference/AlphabeticOrder.h"
 #include "reference/PostalFinder.h"
 #include "reference/PostalTree.h"
+#include "reference/PostalTreeFile.h"
 #include "reference/PostalTreeModel.h"
 
 #include <QAbstractItemModelTester>
@@ -24,6 +25,17 @@ const QByteArray kFixture =
     "\tБЕЖЕЦКИЙ РАЙОН\n"              // 10
     "\t\tБЕЖЕЦК - 171980\n"           // 11
     "\t\tАЛТАЙСКОЕ - 171983\n";       // 12
+
+// The same tree in the embedded form, where the node texts follow each other
+// with nothing in between.
+PostalTree embeddedFixture()
+{
+    const PostalTree outline = PostalTree::fromOutline(kFixture);
+    std::vector<PostalTreeFile::Node> nodes;
+    for (int i = 0; i < outline.size(); ++i)
+        nodes.push_back({outline.depth(i), outline.text(i).toString()});
+    return PostalTree::fromEmbedded(PostalTreeFile::encode(nodes));
+}
 } // namespace
 
 // The postal tree as loaded from its outline, the item model over it, and the
@@ -122,15 +134,39 @@ private slots:
         QFETCH(int, lastFound);
         QFETCH(QString, path);
 
-        const PostalTree tree = PostalTree::fromOutline(kFixture);
-        PostalFinder finder(tree);
-        QList<int> results;
-        for (QChar press : presses)
-            results.append(press == QLatin1Char('F') ? finder.find(nameField, indexField)
-                                                     : finder.findNext(nameField, indexField));
-        QCOMPARE(results, found);
-        QCOMPARE(finder.lastFoundIndex(), lastFound);
-        QCOMPARE(finder.pathText(), path);
+        // Both forms of the tree: the outline keeps line breaks between the
+        // texts, the embedded form none.
+        for (const PostalTree& tree : {PostalTree::fromOutline(kFixture), embeddedFixture()}) {
+            PostalFinder finder(tree);
+            QList<int> results;
+            for (QChar press : presses)
+                results.append(press == QLatin1Char('F') ? finder.find(nameField, indexField)
+                                                         : finder.findNext(nameField, indexField));
+            QCOMPARE(results, found);
+            QCOMPARE(finder.lastFoundIndex(), lastFound);
+            QCOMPARE(finder.pathText(), path);
+        }
+    }
+
+    // The texts of neighbouring nodes lie side by side in one buffer; a match
+    // must lie inside one node's text, never across two.
+    void matchNeverRunsAcrossTwoNodes()
+    {
+        const PostalTree fixture = embeddedFixture();
+        QCOMPARE(fixture.text(4).toString() + fixture.text(5).toString(),
+                 QStringLiteral("ПРИАЛТАЙСКИЙ - 658121МОСКВА - 101000"));
+        QCOMPARE(findTreeNode(fixture, QStringLiteral("121МОСКВА"), 0), PostalTree::kNoNode);
+        QCOMPARE(findTreeNode(fixture, QStringLiteral("1М"), 0), PostalTree::kNoNode);
+
+        // "АБ" + "ВГ" reads "АБВГ": the hit across the border is skipped and the
+        // search goes on to the node that holds the text.
+        const PostalTree tree = PostalTree::fromEmbedded(
+            PostalTreeFile::encode({{0, QStringLiteral("АБ")}, {0, QStringLiteral("ВГ")}, {1, QString()},
+                                    {1, QStringLiteral("БВ")}}));
+        QCOMPARE(findTreeNode(tree, QStringLiteral("БВ"), 0), 3);
+        QCOMPARE(findTreeNode(tree, QStringLiteral("Г"), 0), 1);
+        QCOMPARE(findTreeNode(tree, QStringLiteral("Г"), 2), PostalTree::kNoNode);
+        QCOMPARE(findTreeNode(tree, QStringLiteral("ГБ"), 0), PostalTree::kNoNode);
     }
 
     void topLevelMatchLeavesPathAfterDeeperOne()
