@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +66,10 @@ private slots:
         ModalWatcher watcher;
         watcher.onModal = [&](QWidget* modal) {
             maximized = modal->windowState() & Qt::WindowMaximized;
+            // On a busy machine the window may be polled before the window
+            // system has given it the maximized size.
+            const QSize available = modal->screen()->availableGeometry().size();
+            QTest::qWaitFor([&] { return modal->width() >= available.width() * 9 / 10; }, 5000);
             imageRect = modal->findChild<QLabel*>("Image1")->geometry();
             shown = modal->grab().toImage().convertToFormat(QImage::Format_RGB32);
             saveScreenshot(*modal, QStringLiteral("sponsor.png"));
