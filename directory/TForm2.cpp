@@ -24,7 +24,7 @@ TForm2::TForm2(TForm7& addDialog, QWidget* parent)
     Label6 = label(*this, QStringLiteral("Label6"), QStringLiteral("кв."), QPoint(312, 52));
 
     Edit1 = edit(*this, QStringLiteral("Edit1"), QRect(8, 24, 104, 21));
-    Edit1->setMaxLength(10);
+    limitLength(*Edit1, 10);
     Edit2 = edit(*this, QStringLiteral("Edit2"), QRect(120, 24, 245, 21));
     ComboBox1 = streetCombo(*this, QStringLiteral("ComboBox1"), QRect(8, 68, 241, 21));
     Edit4 = edit(*this, QStringLiteral("Edit4"), QRect(256, 68, 49, 21));

@@ -21,12 +21,15 @@ QString prefixFilterExpression(const QString& field, const QString& typed)
 {
     if (std::all_of(typed.cbegin(), typed.cend(), isBlankOrControl))
         return {};
-    QString literal = typed;
-    literal.replace(QLatin1Char('\''), QStringLiteral("''"));
-    literal = QLatin1Char('\'') + literal + QLatin1Char('\'');
-    // substr compares characters with the binary collation: case matters, and
-    // no character of the text acts as a wildcard.
-    return QStringLiteral("substr(%1, 1, length(%2)) = %2 COLLATE BINARY").arg(field, literal);
+    // The typed text enters the expression as the hex digits of its UTF-8 bytes,
+    // compared with the first bytes of the field: no character of it can end
+    // the literal or the statement (an apostrophe, a NUL, which also ends what
+    // SQLite's length() counts), none acts as a wildcard, and the comparison is
+    // binary, so case matters. The table is UTF-8, where one text begins with
+    // another exactly when its bytes begin with the other's bytes.
+    const QByteArray bytes = typed.toUtf8();
+    return QStringLiteral("substr(CAST(%1 AS BLOB), 1, %2) = X'%3'")
+        .arg(field, QString::number(bytes.size()), QString::fromLatin1(bytes.toHex()));
 }
 
 bool isHeadingCell(const QString& id, int column)
@@ -38,14 +41,15 @@ CityCodesTable::CityCodesTable(const QString& filePath, const QString& connectio
     : m_connection(connectionName, filePath)
     , m_model(std::make_unique<QSqlTableModel>(nullptr, m_connection.database()))
 {
+    m_connection.requireTable(kTableName);
     m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     m_model->setTable(kTableName);
     if (m_model->lastError().isValid())
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
     if (m_model->fieldIndex(QStringLiteral("Name")) != NameColumn
         || m_model->fieldIndex(QStringLiteral("Kod")) != KodColumn
         || m_model->fieldIndex(QStringLiteral("Id")) != IdColumn)
-        throw AppError(QStringLiteral("Table %1 has not the fields Name, Kod, Id").arg(kTableName));
+        throw AppError(QStringLiteral("В таблице %1 нет полей Name, Kod, Id").arg(kTableName));
     // A new row holds empty texts, not NULLs, so that the row can still be found
     // by its values when it is changed or deleted later.
     QObject::connect(m_model.get(), &QSqlTableModel::primeInsert, [](int, QSqlRecord& record) {
@@ -81,21 +85,27 @@ void CityCodesTable::applyFilter(const QString& expression)
 void CityCodesTable::reselect()
 {
     if (!m_model->select())
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
 }
 
 int CityCodesTable::insertRow(int row)
 {
     const int at = std::clamp(row, 0, m_model->rowCount());
     if (!m_model->insertRow(at))
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
     return at;
 }
 
 void CityCodesTable::post()
 {
-    if (!m_model->submitAll())
-        throw AppError(m_model->lastError().text());
+    if (m_model->submitAll())
+        return;
+    const QString message = SqliteConnection::messageOf(m_model->lastError());
+    // A refused write leaves nothing pending: the grid shows the table as it is
+    // stored, and the next search or move does not try the same write again
+    // (on a read-only disc it would fail every time and no search would run).
+    m_model->revertAll();
+    throw AppError(message);
 }
 
 void CityCodesTable::deleteRow(int row)
@@ -103,7 +113,7 @@ void CityCodesTable::deleteRow(int row)
     if (row < 0 || row >= m_model->rowCount())
         return;
     if (!m_model->removeRow(row))
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
     post();
 }
 

@@ -16,16 +16,17 @@ EnterpriseTable::EnterpriseTable(const QString& filePath, const QString& connect
     : m_connection(connectionName, filePath)
     , m_model(std::make_unique<QSqlTableModel>(nullptr, m_connection.database()))
 {
+    m_connection.requireTable(QStringLiteral("bussines"));
     m_model->setEditStrategy(QSqlTableModel::OnRowChange);
     m_model->setTable(QStringLiteral("bussines"));
     m_nameColumn = m_model->fieldIndex(QStringLiteral("name"));
     m_infoColumn = m_model->fieldIndex(QStringLiteral("Info"));
     if (m_model->lastError().isValid())
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
     if (m_nameColumn < 0 || m_infoColumn < 0)
-        throw AppError(QStringLiteral("Table bussines has not the fields name, Info"));
+        throw AppError(QStringLiteral("В таблице bussines нет полей name, Info"));
     if (!m_model->select())
-        throw AppError(m_model->lastError().text());
+        throw AppError(SqliteConnection::messageOf(m_model->lastError()));
     while (m_model->canFetchMore())
         m_model->fetchMore();
 }

@@ -11,7 +11,53 @@
 #include <QMessageBox>
 #include <QSqlTableModel>
 #include <QTableView>
+#include <QValidator>
 #include <QVBoxLayout>
+
+namespace {
+
+// Keeps an editor's text made of whole characters. The width of a field counts
+// UTF-16 units, so a text cut at the width can keep the first half of a
+// character outside the Basic Multilingual Plane (an emoji, say), which is no
+// character and would be written into GOROD.DB as broken text. The half is
+// dropped: the cell keeps what fits whole.
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& text, int& cursor) const override
+    {
+        for (qsizetype i = 0; i < text.size();) {
+            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                i += 2;
+            } else if (text.at(i).isSurrogate()) {
+                text.remove(i, 1);
+                if (cursor > i)
+                    --cursor;
+            } else {
+                ++i;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+// The heading style and the field widths of HeadingDelegate, with editors that
+// cut a text only between characters.
+class CityCodesDelegate : public HeadingDelegate {
+public:
+    using HeadingDelegate::HeadingDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = HeadingDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setValidator(new WholeCharacters(line));
+        return editor;
+    }
+};
+
+} // namespace
 
 TForm8::TForm8(const QString& appDir, QWidget* parent)
     : QDialog(parent)
@@ -44,7 +90,7 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
     model->setHeaderData(CityCodesTable::NameColumn, Qt::Horizontal, QStringLiteral("Название"));
     model->setHeaderData(CityCodesTable::KodColumn, Qt::Horizontal, QStringLiteral("Код города"));
     DBGrid1->setModel(model);
-    DBGrid1->setItemDelegate(new HeadingDelegate(DBGrid1));
+    DBGrid1->setItemDelegate(new CityCodesDelegate(DBGrid1));
     DBGrid1->setColumnHidden(CityCodesTable::IdColumn, true);
     DBGrid1->setColumnWidth(CityCodesTable::NameColumn, 182);
     DBGrid1->setColumnWidth(CityCodesTable::KodColumn, 80);
