@@ -102,26 +102,29 @@ __attribute__((target("ssse3"))) inline __m128i windowAnd(__m128i block, __m128i
     return result;
 }
 
-// The source rows of one destination row, merged by AND, for one block of
-// sixteen columns; the columns beyond the rectangle are all ones.
-__attribute__((target("ssse3"))) inline __m128i mergedBlock(const std::uint8_t* const* rows, int count, int x,
-                                                            int width)
+// The merged row one block of sixteen columns at a time; the columns beyond
+// the rectangle are all ones.
+__attribute__((target("ssse3"))) inline __m128i mergedBlock(const std::uint8_t* merged, int x)
 {
-    if (x + kLanes <= width) {
-        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[0] + x));
-        for (int k = 1; k < count; ++k)
-            v = _mm_and_si128(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + x)));
-        return v;
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(merged + x));
+}
+
+// The source rows of one destination row merged by AND, sixteen bytes at a
+// time, each row read from start to end in turn.
+inline void mergeRows(const std::vector<const std::uint8_t*>& rows, int width, std::uint8_t* merged)
+{
+    std::memcpy(merged, rows[0], std::size_t(width));
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        const std::uint8_t* row = rows[k];
+        int x = 0;
+        for (; x + kLanes <= width; x += kLanes) {
+            auto* into = reinterpret_cast<__m128i*>(merged + x);
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+            _mm_storeu_si128(into, _mm_and_si128(_mm_loadu_si128(into), v));
+        }
+        for (; x < width; ++x)
+            merged[x] &= row[x];
     }
-    alignas(16) std::uint8_t tail[kLanes];
-    std::memset(tail, 0xFF, sizeof tail);
-    for (int i = x; i < width; ++i) {
-        std::uint8_t value = rows[0][i];
-        for (int k = 1; k < count; ++k)
-            value &= rows[k][i];
-        tail[i - x] = value;
-    }
-    return _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
 }
 
 template <int K>
@@ -133,17 +136,17 @@ __attribute__((target("ssse3"))) void stretchRows(const MapBitmap& source, const
     // Windows of the whole row, with room for the blocks a group reads past the end.
     std::vector<std::uint8_t> windows((std::size_t(unsigned(width)) / kLanes + 3) * kLanes, 0xFF);
     std::vector<const std::uint8_t*> rows;
+    std::vector<std::uint8_t> merged((std::size_t(unsigned(width)) / kLanes + 2) * kLanes, 0xFF);
     for (int dy = 0; dy < to.height(); ++dy) {
         const StretchSpan rowSpan = stretchSpan(dy, from.height(), to.height());
         rows.clear();
         for (int sy = rowSpan.begin; sy < rowSpan.end; ++sy)
             rows.push_back(source.row(from.y() + sy) + from.x());
-        const int count = int(rows.size());
+        mergeRows(rows, width, merged.data());
 
-        __m128i block = mergedBlock(rows.data(), count, 0, width);
+        __m128i block = mergedBlock(merged.data(), 0);
         for (int b = 0; b < blocks; ++b) {
-            const __m128i next = b + 1 < blocks ? mergedBlock(rows.data(), count, (b + 1) * kLanes, width)
-                                                : _mm_set1_epi8(char(0xFF));
+            const __m128i next = mergedBlock(merged.data(), (b + 1) * kLanes);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(windows.data() + b * kLanes),
                              windowAnd(block, next, std::make_integer_sequence<int, K - 1>()));
             block = next;

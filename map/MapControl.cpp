@@ -22,9 +22,9 @@ void MapControl::setMap(const MapBitmap* map)
     update();
 }
 
-void MapControl::setWholeMapPicture(QImage picture)
+void MapControl::makeWholeMapPicture(const MapBitmap& map)
 {
-    m_wholeMap = std::move(picture);
+    m_wholeMap.make(map, size());
     update();
 }
 
@@ -70,10 +70,11 @@ void MapControl::paintEvent(QPaintEvent*)
     // whole-map picture.
     const int pictureFrom = piece ? viewportSize().width() : 0;
     const QRect pictureArea(pictureFrom, 0, width() - pictureFrom, height());
-    if (m_wholeMap.isNull())
+    const QImage& wholeMap = m_wholeMap.picture();
+    if (wholeMap.isNull())
         painter.fillRect(pictureArea, Qt::white);
     else
-        painter.drawImage(pictureArea.topLeft(), m_wholeMap, pictureArea);
+        painter.drawImage(pictureArea.topLeft(), wholeMap, pictureArea);
     if (!piece)
         return;
     const QSize size = viewportSize();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/WholeMapPicture.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
@@ -18,8 +20,9 @@ public:
     // The map the full-scale view is cut from; it must outlive the control or be
     // detached with setMap(nullptr).
     void setMap(const MapBitmap* map);
-    void setWholeMapPicture(QImage picture);
-    const QImage& wholeMapPicture() const { return m_wholeMap; }
+    // Makes the whole-map picture again from the map, reduced to the control's size.
+    void makeWholeMapPicture(const MapBitmap& map);
+    const QImage& wholeMapPicture() const { return m_wholeMap.picture(); }
 
     // The full-scale piece at the origin becomes what the control shows.
     void presentPiece(QPoint origin);
@@ -47,7 +50,7 @@ protected:
 
 private:
     const MapBitmap* m_map = nullptr;
-    QImage m_wholeMap;
+    WholeMapPicture m_wholeMap;
     QImage m_piece;
     QPoint m_origin;
     bool m_showsPiece = false;

@@ -63,7 +63,7 @@ void MapView::RepaintViewport()
 void MapView::ShowWholeMap()
 {
     if (!m_map.isNull())
-        m_control.setWholeMapPicture(reducedCopy(m_map, controlSize()).toImage());
+        m_control.makeWholeMapPicture(m_map);
     m_control.presentWholeMap();
     m_detailMode = false;
 }
