@@ -155,7 +155,7 @@ QImage MapBitmap::toImage() const
 
 void MapBitmap::release()
 {
-    std::vector<std::uint8_t>().swap(m_pixels);
+    decltype(m_pixels)().swap(m_pixels);
     m_width = 0;
     m_height = 0;
 }

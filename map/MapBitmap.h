@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/PixelBuffer.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QRgb>
@@ -58,5 +60,5 @@ private:
     int m_height = 0;
     Palette m_palette{};
     bool m_townPalette = false;
-    std::vector<std::uint8_t> m_pixels;
+    std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> m_pixels;
 };
