@@ -5,8 +5,9 @@
 // The rows of DirectoryQuery as the grid DBGrid1 shows them: always the four
 // columns "Телефон", "Фамилия И.О.", "Адрес", "Коментарии" (also while the
 // query is closed and the grid empty); the row id that the selects carry as a
-// fifth column stays out of sight. Rows are fetched lazily, as the grid needs
-// them; the grid is read-only.
+// fifth column stays out of sight. The first rows are fetched when the query
+// opens, the rest as the grid needs them or as the directory view reads them
+// in the background; the grid is read-only.
 class DirectoryModel : public QSqlQueryModel {
     Q_OBJECT
 public:

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QSqlRecord>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -44,8 +45,11 @@ DirectoryView::DirectoryView(QTableView& grid, QLabel& countLabel, const std::ar
     , m_countLabel(countLabel)
     , m_sortItems(sortItems)
     , m_model(new DirectoryModel(this))
+    , m_rest(new QTimer(this))
     , m_statement(DirectoryStatements::selectAll())
 {
+    m_rest->setInterval(0);
+    connect(m_rest, &QTimer::timeout, this, &DirectoryView::readMoreRows);
     setObjectName(QStringLiteral("Query1"));
     m_grid.setModel(m_model);
     m_grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -82,6 +86,7 @@ TableStore& DirectoryView::store()
 
 void DirectoryView::closeQuery()
 {
+    m_rest->stop();
     if (m_open || m_model->query().isActive())
         m_model->clear();
     m_open = false;
@@ -111,6 +116,18 @@ void DirectoryView::ReloadDirectory(const DirectoryStatement& select)
         m_grid.setCurrentIndex(m_model->index(0, 0));
         m_grid.scrollToTop();
     }
+    if (m_model->canFetchMore())
+        m_rest->start();
+}
+
+void DirectoryView::readMoreRows()
+{
+    // A few fetches at a time keep the window responsive on a large result.
+    for (int i = 0; i < 8 && m_model->canFetchMore(); ++i)
+        m_model->fetchMore();
+    // The last fetch ran the select to its end, which releases the read lock.
+    if (!m_model->canFetchMore())
+        m_rest->stop();
 }
 
 void DirectoryView::ExecuteDirectoryStatement(const DirectoryStatement& write)

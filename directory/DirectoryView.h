@@ -14,6 +14,7 @@ class DirectoryModel;
 class QAction;
 class QLabel;
 class QTableView;
+class QTimer;
 class QWidget;
 class TableStore;
 
@@ -35,6 +36,11 @@ struct DirectoryRecord {
 // Every operation that the store refuses throws AppError with the store's
 // message; the operation's remaining steps do not run, and a query closed for
 // it stays closed (the grid empty, marks and count as they were).
+//
+// An open result shows its first rows at once; the rest are read from the
+// event loop, a few hundred at a time, until none is left. A select with rows
+// still unread keeps the store's read lock on the file, and a second navigator
+// on the same folder could then never write, however long the grid sat idle.
 class DirectoryView : public QObject {
     Q_OBJECT
 public:
@@ -84,11 +90,15 @@ public:
 private:
     void closeQuery();
     void showSortMark();
+    // Reads the next rows of the open result; stops once all are read.
+    void readMoreRows();
 
     QTableView& m_grid;
     QLabel& m_countLabel;
     std::array<QAction*, 4> m_sortItems;
     DirectoryModel* m_model = nullptr;
+    // Reads the rows the grid has not asked for yet (readMoreRows).
+    QTimer* m_rest = nullptr;
     std::unique_ptr<TableStore> m_store;
     QString m_appDir;
     DirectoryStatement m_statement;

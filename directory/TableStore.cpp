@@ -50,6 +50,9 @@ TableStore::TableStore(const QString& filePath)
             failure = QStringLiteral("the SQLite driver gives no connection handle");
         } else if (const int rc = RussianText::registerWith(h); rc != SQLITE_OK) {
             failure = QString::fromUtf8(sqlite3_errstr(rc));
+        } else {
+            // The wait is the store's own decision, not the driver's default.
+            sqlite3_busy_timeout(h, kLockWaitMilliseconds);
         }
         if (!failure.isEmpty())
             db.close();

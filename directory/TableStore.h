@@ -17,8 +17,18 @@ class QSqlError;
 // Every refusal of the store (a missing, locked, read-only or damaged file, a
 // full disc) is thrown as AppError with the store's own message. Writes run in
 // a transaction of their own: a refused write is rolled back whole.
+//
+// A second navigator may be started from the same folder. A statement that
+// meets the other program's lock on the file waits for it a short time
+// (kLockWaitMilliseconds) and is then refused with the store's "database is
+// locked"; the user sees that error rather than a program that hangs.
 class TableStore {
 public:
+    // How long a statement waits for a lock of another program before it is
+    // refused: long enough for the other program's write to end, short
+    // enough that the window does not seem to hang.
+    static constexpr int kLockWaitMilliseconds = 3000;
+
     // Opens the existing file; it is never created here.
     explicit TableStore(const QString& filePath);
     ~TableStore();
@@ -29,7 +39,8 @@ public:
     QSqlDatabase database() const;
     // The connection of the SQLite C API under the driver.
     sqlite3* handle() const;
-    // How long a statement waits for a lock held by another connection.
+    // How long a statement waits for a lock held by another connection
+    // (kLockWaitMilliseconds from the opening on).
     void setBusyTimeout(int milliseconds);
 
     // Runs a select; the result is positioned before its first row and is read
