@@ -6,6 +6,7 @@
 #include "directory/TrimmedText.h"
 
 #include <QKeyEvent>
+#include <QScopeGuard>
 
 using namespace DialogForm;
 
@@ -84,10 +85,13 @@ void TForm7::Button1Click()
         trimmedText(Edit1->text()), trimmedText(Edit2->text()),
         JoinAddress(ComboBox1->currentText(), Edit3->text(), Edit4->text()), trimmedText(Edit5->text()));
     m_directory->ExecuteDirectoryStatement(insert);
+    // The record is stored: the dialog closes even if showing the list again
+    // fails (another program holding the file), so that pressing "Ок" a second
+    // time cannot store it twice.
+    const auto closeAfterwards = qScopeGuard([this] { accept(); });
     m_directory->SetSortMark(SortField::None);
     m_directory->ReloadDirectory(DirectoryStatements::selectAll());
     m_directory->ShowRecordCount();
-    accept();
 }
 
 void TForm7::Button2Click()

@@ -6,6 +6,7 @@
 #include "directory/TrimmedText.h"
 
 #include <QKeyEvent>
+#include <QScopeGuard>
 
 using namespace DialogForm;
 
@@ -76,10 +77,12 @@ void TForm9::Button1Click()
                                                                        trimmedText(Edit2->text()),
                                                                        trimmedText(Edit3->text()),
                                                                        trimmedText(Edit4->text()), old.rowId));
+    // The change is stored: the dialog closes even if showing the list again
+    // fails, as the record it was opened on is no longer the current one.
+    const auto closeAfterwards = qScopeGuard([this] { accept(); });
     m_directory->SetSortMark(SortField::Fio);
     m_directory->ReloadDirectory(DirectoryStatements::selectAllOrderedBy(SortField::Fio));
     m_directory->ShowRecordCount();
-    accept();
 }
 
 void TForm9::Button2Click()
