@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WholeCharacters.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QFont>
@@ -51,32 +53,6 @@ inline QLineEdit* edit(QDialog& dialog, const QString& name, const QRect& design
     field->setMaxLength(kUnlimited);
     return field;
 }
-
-// Keeps a field's text made of whole characters. A length limit counts UTF-16
-// units, so a text cut at the limit, typed or pasted, can keep the first half
-// of a character outside the Basic Multilingual Plane (an emoji, say); that
-// half is no character at all and would reach the store as broken text. The
-// halves are dropped: the field keeps what fits whole.
-class WholeCharacters : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& text, int& cursor) const override
-    {
-        for (qsizetype i = 0; i < text.size();) {
-            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                i += 2;
-            } else if (text.at(i).isSurrogate()) {
-                text.remove(i, 1);
-                if (cursor > i)
-                    --cursor;
-            } else {
-                ++i;
-            }
-        }
-        return Acceptable;
-    }
-};
 
 // A field that takes at most `maxLength` UTF-16 units, cut between characters.
 inline void limitLength(QLineEdit& field, int maxLength)

@@ -1,6 +1,7 @@
 #include "reference/TForm8.h"
 
 #include "app/AppPaths.h"
+#include "app/WholeCharacters.h"
 #include "reference/CityCodesTable.h"
 #include "reference/HeadingDelegate.h"
 
@@ -15,32 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Keeps an editor's text made of whole characters. The width of a field counts
-// UTF-16 units, so a text cut at the width can keep the first half of a
-// character outside the Basic Multilingual Plane (an emoji, say), which is no
-// character and would be written into GOROD.DB as broken text. The half is
-// dropped: the cell keeps what fits whole.
-class WholeCharacters : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& text, int& cursor) const override
-    {
-        for (qsizetype i = 0; i < text.size();) {
-            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                i += 2;
-            } else if (text.at(i).isSurrogate()) {
-                text.remove(i, 1);
-                if (cursor > i)
-                    --cursor;
-            } else {
-                ++i;
-            }
-        }
-        return Acceptable;
-    }
-};
 
 // The heading style and the field widths of HeadingDelegate, with editors that
 // cut a text only between characters.
