@@ -153,6 +153,8 @@ public:
     }
 
     void then(Step step) { m_steps.append(std::move(step)); }
+    // Stops answering, so that another answerer has the windows to itself.
+    void stop() { m_timer.stop(); }
     bool idle() const { return m_steps.isEmpty() && !m_pending && !QApplication::activeModalWidget(); }
     int stepsLeft() const { return int(m_steps.size()); }
 
