@@ -41,6 +41,10 @@ private slots:
             "7346|Ханты - Мансийский - Югра АО\n"
             "7349|Ямало-Ненецкий АО\n"
             "7867|Республика Северная Осетия - Алания\n"
+            "7843|Республика Татарстан\n"
+            "7341|Республика Удмуртская\n"
+            "7866|Республика Кабардино-Балкарская\n"
+            "7818|Архангельская обл.\n"
             "7857|Луга\u0301нская Наро\u0301дная Респу\u0301блика\n"
             "7701|Алматы\n"
             "733|Байконыр\n"));
@@ -56,10 +60,16 @@ private slots:
             "Москва и ближнее Подмосковье\tМеждународный аэропорт «Шереметьево»\t495\t495578\t578-##-##\t\t\tm\n"
             "Калининградская область\t\t401\t401\t###-##-##\t\t\tm\n"
             "Калининградская область\tКалининград\t4012\t4012\t##-##-##\t\t\tm\n"
-            "Абхазия\tСухум\t840\t840\t###-##-##\t\t\tm\n"));
+            "Абхазия\tСухум\t840\t840\t###-##-##\t\t\tm\n"
+            "Архангельская область; Ненецкий автономный округ\tНарьян-Мар\t81853\t81853\t#-##-##\t\t\tm\n"
+            "Архангельская область; Ненецкий автономный округ\tНоводвинск\t81852\t81852\t#-##-##\t\t\tm\n"));
         convertCityCodes(m_dir.filePath(QStringLiteral("codes")), m_dir.filePath(QStringLiteral("gorod.tsv")));
         QCOMPARE(read(QStringLiteral("gorod.tsv")).split(QLatin1Char('\n')), QStringList({
             "Name\tKod\tId",
+            "Архангельская область\t818\t1",
+            "Новодвинск\t81852\t0",
+            "Запорожская область\t\t1",           // a subject no source names has its heading alone
+            "Кабардино-Балкарская Респ.\t866\t1", // in the official word order, shortened for the column
             "Калининградская область\t401\t1",   // the two-digit prefix 40 gets the code of its own line
             "Калининград\t4012\t0",
             "Луганская Народная Республика\t857\t1",
@@ -68,15 +78,34 @@ private slots:
             "Москва\t495\t0",
             "Московская область\t496\t1",
             "Дмитров\t49622\t0",
-            "Респ. Северная Осетия - Алания\t867\t1",
+            "Ненецкий автономный округ\t\t1",     // 81853 is the Nenets area's part of the code 818
+            "Нарьян-Мар\t81853\t0",
             "Республика Крым\t\t1",
+            "Респ. Северная Осетия - Алания\t867\t1", // shortened names stand where their full names sort
+            "Респ. Татарстан (Татарстан)\t843\t1",
             "Тверская область\t482\t1",
             "Бежецк\t48231\t0",
             "Тверь\t4822\t0",
+            "Удмуртская Республика\t341\t1",
             "Ханты-Мансийский АО - Югра\t346\t1",
             "Ямало-Ненецкий АО\t349\t1",
             "",
         }));
+    }
+
+    // A region name too long for the column, with no stated shortening, stops
+    // the conversion before anything is written over the table.
+    void regionNameTooLongIsRefused()
+    {
+        write(QStringLiteral("long/libphonenumber-geocoding-ru-7.txt"), QStringLiteral(
+            "7482|Тверская обл.\n"
+            "7999|Республика Очень Длинного Пробного Названия\n"));
+        write(QStringLiteral("long/ru-city-codes.tsv"), QStringLiteral(
+            "region\tcity\tcode\tfixed_prefix\tlocal_mask\toperator\tdesc\tmask\n"
+            "Тверская область\tТверь\t4822\t4822\t##-##-##\t\t\tm\n"));
+        const QString output = m_dir.filePath(QStringLiteral("long/gorod.tsv"));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, convertCityCodes(m_dir.filePath(QStringLiteral("long")), output));
+        QVERIFY(!QFile::exists(output));
     }
 
     void postalTree()

@@ -24,19 +24,38 @@ const QMap<QString, QString> kRegionOverrides = {
     {QStringLiteral("498"), QStringLiteral("Московская обл.")},
 };
 
-// Names of the region file that the general rules below cannot write out.
-const QMap<QString, QString> kSpelledOut = {
+// Names of the region file whose official form, as the Constitution lists the
+// federal subjects, the general rules below do not give: another word order,
+// a name in brackets, the Kemerovo oblast's "Кузбасс".
+const QMap<QString, QString> kOfficialNames = {
+    {QStringLiteral("Республика Адыгея"), QStringLiteral("Республика Адыгея (Адыгея)")},
+    {QStringLiteral("Республика Кабардино-Балкарская"), QStringLiteral("Кабардино-Балкарская Республика")},
+    {QStringLiteral("Республика Карачаево-Черкесская"), QStringLiteral("Карачаево-Черкесская Республика")},
     {QStringLiteral("Республика Саха /Якутия/"), QStringLiteral("Республика Саха (Якутия)")},
-    // In full "Ханты-Мансийский автономный округ - Югра", 40 characters.
-    {QStringLiteral("Ханты - Мансийский - Югра АО"), QStringLiteral("Ханты-Мансийский АО - Югра")},
+    {QStringLiteral("Республика Татарстан"), QStringLiteral("Республика Татарстан (Татарстан)")},
+    {QStringLiteral("Республика Удмуртская"), QStringLiteral("Удмуртская Республика")},
+    {QStringLiteral("Республика Чеченская"), QStringLiteral("Чеченская Республика")},
+    {QStringLiteral("Кемеровская обл."), QStringLiteral("Кемеровская область - Кузбасс")},
+    {QStringLiteral("Ханты - Мансийский - Югра АО"), QStringLiteral("Ханты-Мансийский автономный округ - Югра")},
 };
 
-QString fullRegionName(QString name)
+// Regions the region file does not name. The Nenets area dials through the
+// Arkhangelsk code 818, on the numbers that begin 81853; the Zaporozhye oblast
+// has a code in neither source, so its heading stands alone.
+const QList<QPair<QString, QString>> kRegionsBeyondTheRegionFile = {
+    {QStringLiteral("81853"), QStringLiteral("Ненецкий автономный округ")},
+    {QString(), QStringLiteral("Запорожская область")},
+};
+
+// The longest prefix a region is told apart by.
+constexpr qsizetype kLongestPrefix = 5;
+
+QString officialRegionName(QString name)
 {
     name.remove(QChar(0x0301)); // stress marks
     name = name.simplified();
-    if (kSpelledOut.contains(name))
-        return kSpelledOut.value(name);
+    if (kOfficialNames.contains(name))
+        return kOfficialNames.value(name);
     if (name.startsWith(QStringLiteral("г. ")))
         name = name.mid(3);
     if (name.endsWith(QStringLiteral(" обл.")))
@@ -45,24 +64,30 @@ QString fullRegionName(QString name)
         name = name.chopped(4) + QStringLiteral(" область");
     else if (name.endsWith(QStringLiteral(" АО")))
         name = name.chopped(3) + QStringLiteral(" автономный округ");
-    // Shortened only where the column is too narrow for the full name.
-    if (name.size() > kNameWidth)
-        name.replace(QStringLiteral("автономный округ"), QStringLiteral("АО"));
-    if (name.size() > kNameWidth && name.startsWith(QStringLiteral("Республика ")))
-        name = QStringLiteral("Респ. ") + name.mid(11);
-    if (name.size() > kNameWidth)
-        throw std::runtime_error("region name too long: " + name.toStdString());
     return name;
 }
 
+// The name as the heading row shows it: the official one, or its stated
+// shortening where the column is too narrow.
+QString shownRegionName(const QString& official)
+{
+    if (official.size() <= kNameWidth)
+        return official;
+    const auto it = shortenedRegionNames().constFind(official);
+    if (it == shortenedRegionNames().constEnd())
+        throw std::runtime_error("region name too long: " + official.toStdString());
+    return *it;
+}
+
 struct Region {
-    QString name;
+    QString name; // official
+    QString shownName;
     QStringList threeDigitCodes;
     QList<QPair<QString, QString>> cities; // name, code
 };
 
 // Region prefixes of the Russian side: the code digits after the country code 7
-// mapped to the written-out region name.
+// mapped to the official region name.
 QMap<QString, QString> readRegionPrefixes(const QString& path)
 {
     QFile file(path);
@@ -81,14 +106,18 @@ QMap<QString, QString> readRegionPrefixes(const QString& path)
         // 77... is Kazakhstan and 733 Baikonur: neither is part of the directory.
         if (digits.startsWith(QStringLiteral("7")) || digits == QStringLiteral("33"))
             continue;
-        prefixes.insert(digits, fullRegionName(kRegionOverrides.value(digits, line.mid(bar + 1))));
+        prefixes.insert(digits, officialRegionName(kRegionOverrides.value(digits, line.mid(bar + 1))));
+    }
+    for (const auto& [prefix, name] : kRegionsBeyondTheRegionFile) {
+        if (!prefix.isEmpty())
+            prefixes.insert(prefix, name);
     }
     return prefixes;
 }
 
 QString regionOfCode(const QMap<QString, QString>& prefixes, const QString& code)
 {
-    for (qsizetype length = qMin<qsizetype>(code.size(), 3); length >= 2; --length) {
+    for (qsizetype length = qMin(code.size(), kLongestPrefix); length >= 2; --length) {
         const auto it = prefixes.constFind(code.left(length));
         if (it != prefixes.constEnd())
             return *it;
@@ -97,6 +126,19 @@ QString regionOfCode(const QMap<QString, QString>& prefixes, const QString& code
 }
 
 } // namespace
+
+const QMap<QString, QString>& shortenedRegionNames()
+{
+    static const QMap<QString, QString> names = {
+        {QStringLiteral("Кабардино-Балкарская Республика"), QStringLiteral("Кабардино-Балкарская Респ.")},
+        {QStringLiteral("Карачаево-Черкесская Республика"), QStringLiteral("Карачаево-Черкесская Респ.")},
+        {QStringLiteral("Республика Северная Осетия - Алания"), QStringLiteral("Респ. Северная Осетия - Алания")},
+        {QStringLiteral("Республика Татарстан (Татарстан)"), QStringLiteral("Респ. Татарстан (Татарстан)")},
+        {QStringLiteral("Ханты-Мансийский автономный округ - Югра"), QStringLiteral("Ханты-Мансийский АО - Югра")},
+        {QStringLiteral("Ямало-Ненецкий автономный округ"), QStringLiteral("Ямало-Ненецкий АО")},
+    };
+    return names;
+}
 
 void convertCityCodes(const QString& sourceDir, const QString& outputPath)
 {
@@ -109,6 +151,12 @@ void convertCityCodes(const QString& sourceDir, const QString& outputPath)
         if (it.key().size() == 3)
             region.threeDigitCodes.append(it.key());
     }
+    for (const auto& [prefix, name] : kRegionsBeyondTheRegionFile)
+        regions[name].name = name;
+    // Before anything is written, so that a name the column cannot hold
+    // leaves no half-written table.
+    for (Region& region : regions)
+        region.shownName = shownRegionName(region.name);
 
     const TsvFile cities(sourceDir + QStringLiteral("/ru-city-codes.tsv"));
     QSet<QString> seen;
@@ -140,6 +188,8 @@ void convertCityCodes(const QString& sourceDir, const QString& outputPath)
         regions[regionName].cities.append({city, code});
     }
 
+    // In the alphabetical order of the official names, so that a shortened
+    // name keeps its place among the others.
     QList<Region> ordered = regions.values();
     std::sort(ordered.begin(), ordered.end(), [](const Region& a, const Region& b) {
         return AlphabeticOrder::less(a.name, b.name);
@@ -159,7 +209,7 @@ void convertCityCodes(const QString& sourceDir, const QString& outputPath)
             return a.second < b.second;
         });
         const QString headingCode = region.threeDigitCodes.isEmpty() ? QString() : region.threeDigitCodes.first();
-        stream << region.name << '\t' << headingCode << "\t1\n";
+        stream << region.shownName << '\t' << headingCode << "\t1\n";
         for (const auto& [city, code] : std::as_const(region.cities))
             stream << city << '\t' << code << "\t0\n";
     }
