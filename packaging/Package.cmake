@@ -15,8 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TALV_WEB_ADDRESS})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The SQLite driver of Qt SQL and Qt's Russian texts of its standard buttons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n")
+# Loaded by Qt at run time, so dpkg-shlibdeps cannot see them: the SQLite
+# driver of Qt SQL, the SVG icon engine that draws the tool bar pictures, and
+# Qt's Russian texts of its standard buttons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # description.txt: the synopsis line, then the long description in English
