@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build app run test test-sanitize fuzz clean bench
+.PHONY: all deps configure build app run test test-sanitize fuzz clean bench package
 
 all: app
 
@@ -25,6 +25,12 @@ run: app
 
 test: app
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The Debian package of the installed form, built by CPack from this build:
+# $(BUILD)/talvinsk_<version>_<arch>.deb (the launcher in /usr/bin, the
+# navigator in /usr/lib/talvinsk, its data in /usr/share/talvinsk).
+package: app
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak detection is off: Qt keeps its singletons, fonts and plugins alive until the

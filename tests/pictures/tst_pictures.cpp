@@ -1,10 +1,14 @@
+#include "tools/pictures/AppIcon.h"
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -93,7 +97,29 @@ QString runGenerator(const QString& root)
         return QStringLiteral("the tool did not finish");
     if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
         return QString::fromUtf8(tool.readAll());
+    tool.start(QStringLiteral(TALV_PICTUREGEN), {QStringLiteral("--icon"), root + QStringLiteral("/icon")});
+    if (!tool.waitForFinished(300000))
+        return QStringLiteral("the tool did not finish the icon");
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return QString::fromUtf8(tool.readAll());
     return {};
+}
+
+// The mean difference of two pictures of one size, per channel, alpha included.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    qint64 sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q))
+                   + qAbs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return double(sum) / (4.0 * x.width() * x.height());
 }
 
 QMap<QString, QByteArray> filesUnder(const QString& root)
@@ -124,6 +150,9 @@ private slots:
     void windowPictureHasItsSizeAndFormat_data();
     void windowPictureHasItsSizeAndFormat();
     void splashBottomStripIsDarkUnderTheLabels();
+    void appIconHasEveryThemeSize_data();
+    void appIconHasEveryThemeSize();
+    void appIconScalableFormIsTheSameDrawing();
     void generationIsDeterministic();
 
 private:
@@ -263,6 +292,58 @@ void PicturesTest::splashBottomStripIsDarkUnderTheLabels()
         const qint64 mean = sum / (label.width() * label.height());
         QVERIFY2(mean < 90, qPrintable(QStringLiteral("mean grey %1 under the label at %2").arg(mean).arg(label.x())));
     }
+}
+
+void PicturesTest::appIconHasEveryThemeSize_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : AppIcon::kSizes)
+        QTest::newRow(qPrintable(QStringLiteral("%1x%1").arg(size))) << size;
+}
+
+void PicturesTest::appIconHasEveryThemeSize()
+{
+    QFETCH(int, size);
+    const QImage icon(m_first.path() + QStringLiteral("/icon/%1x%1/apps/talvinsk.png").arg(size));
+    QCOMPARE(icon.size(), QSize(size, size));
+    // A rounded sheet: the corners are see-through, the middle is covered.
+    for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+        QCOMPARE(qAlpha(icon.pixel(corner)), 0);
+    // The square inside the rounding of the corners (a ninth of the side from
+    // each edge, and a pixel for the smoothing of the edge).
+    const int margin = size / 9 + 1;
+    int covered = 0;
+    QSet<QRgb> colours;
+    for (int y = margin; y < size - margin; ++y) {
+        for (int x = margin; x < size - margin; ++x) {
+            covered += qAlpha(icon.pixel(x, y)) == 255;
+            colours.insert(icon.pixel(x, y));
+        }
+    }
+    const int inner = (size - 2 * margin) * (size - 2 * margin);
+    QCOMPARE(covered, inner);
+    // The plan stays a plan at every size: paper, streets, the red street, the marker.
+    QVERIFY2(colours.size() >= 6, qPrintable(QString::number(colours.size())));
+    bool red = false;
+    for (const QRgb colour : colours)
+        red = red || (qRed(colour) > 200 && qGreen(colour) < 60 && qBlue(colour) < 60);
+    QVERIFY2(red, "no street in red");
+}
+
+void PicturesTest::appIconScalableFormIsTheSameDrawing()
+{
+    QSvgRenderer svg(m_first.path() + QStringLiteral("/icon/scalable/apps/talvinsk.svg"));
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBoxF(), QRectF(0, 0, 256, 256));
+    QImage rendered(256, 256, QImage::Format_ARGB32);
+    rendered.fill(Qt::transparent);
+    {
+        QPainter p(&rendered);
+        svg.render(&p);
+    }
+    const QImage drawn(m_first.path() + QStringLiteral("/icon/256x256/apps/talvinsk.png"));
+    const double difference = meanDifference(rendered, drawn);
+    QVERIFY2(difference < 2.0, qPrintable(QString::number(difference)));
 }
 
 void PicturesTest::generationIsDeterministic()

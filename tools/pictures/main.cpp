@@ -1,9 +1,11 @@
 // Draws the pictures that accompany the navigator: the landmark photos and the
 // marker sheet for the application folder, and the window pictures that the
-// program embeds as resources.
+// program embeds as resources; or the application icon of the desktop menu.
 //
 //   talv_picturegen <landmark list> <application folder> <window pictures folder>
+//   talv_picturegen --icon <icon folder>
 
+#include "AppIcon.h"
 #include "LandmarkPhotoList.h"
 #include "LandmarkScenes.h"
 #include "MarkerSheet.h"
@@ -12,6 +14,7 @@
 #include "WindowPictures.h"
 #include "app/AppError.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -32,6 +35,24 @@ void writeWindowPictures(const QString& folder)
         writeBmp24(drawBannerPicture(number), folder + QStringLiteral("/banner%1.bmp").arg(number));
 }
 
+// The icon as the hicolor theme lays it out: <folder>/scalable/apps/talvinsk.svg
+// and <folder>/<N>x<N>/apps/talvinsk.png.
+void writeAppIcon(const QString& folder)
+{
+    const QString svgPath = folder + QStringLiteral("/scalable/apps/talvinsk.svg");
+    makeParentFolder(svgPath);
+    QFile svg(svgPath);
+    const QByteArray document = AppIcon::drawSvg();
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(document) != document.size())
+        throw AppError(QStringLiteral("Cannot write \"%1\": %2").arg(svgPath, svg.errorString()));
+    for (const int size : AppIcon::kSizes) {
+        const QString path = folder + QStringLiteral("/%1x%1/apps/talvinsk.png").arg(size);
+        makeParentFolder(path);
+        if (!AppIcon::draw(size).save(path, "PNG"))
+            throw AppError(QStringLiteral("Cannot write \"%1\"").arg(path));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -42,11 +63,17 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 4) {
-        err << "usage: talv_picturegen <landmark list> <application folder> <window pictures folder>\n";
+    const bool icon = args.size() == 3 && args[1] == QLatin1String("--icon");
+    if (args.size() != 4 && !icon) {
+        err << "usage: talv_picturegen <landmark list> <application folder> <window pictures folder>\n"
+               "       talv_picturegen --icon <icon folder>\n";
         return 2;
     }
     try {
+        if (icon) {
+            writeAppIcon(args[2]);
+            return 0;
+        }
         PictureFonts::load();
         writeLandmarkPhotos(args[1], args[2]);
         writeBmp24(MarkerSheet::draw(), args[2] + QStringLiteral("/dtdn2.sd"));

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The reason a system call failed, in Russian words a user understands
+// ("нет прав доступа", "на диске нет места"), for the launcher's messages.
+QString systemReason(int errorNumber);
