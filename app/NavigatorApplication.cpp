@@ -1,7 +1,7 @@
 #include "app/NavigatorApplication.h"
 
-#include "app/AppError.h"
-#include "app/ErrorBox.h"
+#include "base/AppError.h"
+#include "base/ErrorBox.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 
 #include "app/AppPaths.h"
-#include "app/ErrorBox.h"
 #include "app/FormLayout.h"
 #include "app/NavigatorWindows.h"
 #include "app/TForm3.h"
+#include "base/ErrorBox.h"
 #include "map/LandmarkMarkers.h"
 #include "map/LandmarkPhotos.h"
 #include "map/LandmarkTable.h"

@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
-#include "app/AppError.h"
 #include "app/FormLayout.h"
+#include "base/AppError.h"
 #include "map/MapView.h"
 #include "map/StreetCatalogue.h"
 #include "map/StreetFinder.h"

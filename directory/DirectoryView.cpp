@@ -1,7 +1,7 @@
 #include "directory/DirectoryView.h"
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
+#include "base/AppError.h"
 #include "directory/DirectoryModel.h"
 #include "directory/TableStore.h"
 

@@ -1,6 +1,6 @@
 #include "directory/TForm9.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "directory/DialogForm.h"
 #include "directory/DirectoryView.h"
 #include "directory/TrimmedText.h"

@@ -1,7 +1,7 @@
 #include "reference/TForm14.h"
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
+#include "base/AppError.h"
 #include "reference/EnterpriseTable.h"
 #include "reference/NavigatorBar.h"
 #include "reference/Outline.h"

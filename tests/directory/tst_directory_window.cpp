@@ -5,7 +5,7 @@
 // own; each test writes the phone directory afresh and reopens it.
 #include "NavigatorFixture.h"
 
-#include "app/AppTitle.h"
+#include "base/AppTitle.h"
 #include "directory/DirectoryModel.h"
 #include "directory/RussianText.h"
 #include "directory/TrimmedText.h"

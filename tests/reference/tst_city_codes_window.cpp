@@ -1,6 +1,6 @@
 #include "ReferenceFixtures.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/CityCodesTable.h"
 #include "reference/TForm8.h"
 

@@ -1,6 +1,6 @@
 #include "ReferenceFixtures.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/EnterpriseTable.h"
 #include "reference/NavigatorBar.h"
 #include "reference/Outline.h"
