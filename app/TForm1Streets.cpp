@@ -2,6 +2,7 @@
 
 #include "app/FormLayout.h"
 #include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "map/MapView.h"
 #include "map/StreetCatalogue.h"
 #include "map/StreetFinder.h"
@@ -31,22 +32,22 @@ void TForm1::createStreetFinder()
     m_speedButton1->setAutoRaise(true);
     m_speedButton1->setEnabled(false);
 
-    connect(m_edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-    connect(m_listBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
-    connect(m_speedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(m_edit1, &QLineEdit::textChanged, this, handler(this, &TForm1::Edit1Change));
+    connect(m_listBox1, &QListWidget::itemSelectionChanged, this, handler(this, &TForm1::ListBox1Click));
+    connect(m_speedButton1, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton1Click));
     // A double click counts on an empty part of the list too, where Qt reports none.
     m_listBox1->viewport()->installEventFilter(this);
     // Enter in the edit field looks the street up, as the button does.
-    connect(m_edit1, &QLineEdit::returnPressed, this, [this] {
+    connect(m_edit1, &QLineEdit::returnPressed, this, handler([this] {
         if (m_speedButton1->isEnabled())
             SpeedButton1Click();
-    });
+    }));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_listBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        ListBox1DblClick();
+        runHandler([this] { ListBox1DblClick(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "reference/EnterpriseTable.h"
 #include "reference/NavigatorBar.h"
 #include "reference/Outline.h"
@@ -83,10 +84,9 @@ TForm14::TForm14(const QString& appDir, QWidget* parent)
     fillTree(TreeView1, parseOutline(QString::fromUtf8(treeFile.readAll())));
     DBMemo1->setPlainText(m_table->currentInfo());
 
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { TreeView1Change(current); });
-    connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm14::Button2Click);
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, handler(this, &TForm14::TreeView1Change));
+    connect(Button1, &QPushButton::clicked, this, handler(this, &TForm14::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(this, &TForm14::Button2Click));
 }
 
 TForm14::~TForm14()

@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/WholeCharacters.h"
+#include "base/HandlerBoundary.h"
 #include "reference/CityCodesTable.h"
 #include "reference/HeadingDelegate.h"
 
@@ -87,16 +88,16 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
             == QMessageBox::Yes;
     };
 
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm8::Edit1Change);
-    connect(Edit2, &QLineEdit::textChanged, this, &TForm8::Edit2Change);
-    connect(DBNavigator, &NavigatorBar::clicked, this, &TForm8::DBNavigatorClick);
+    connect(Edit1, &QLineEdit::textChanged, this, handler(this, &TForm8::Edit1Change));
+    connect(Edit2, &QLineEdit::textChanged, this, handler(this, &TForm8::Edit2Change));
+    connect(DBNavigator, &NavigatorBar::clicked, this, handler(this, &TForm8::DBNavigatorClick));
     // Leaving a row writes its edits, as the table does for a grid bound to it.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (!m_posting && previous.isValid() && m_table->hasPendingChanges())
-                    QMetaObject::invokeMethod(this, [this, left = previous.row(), next = current.row()] {
+                    QMetaObject::invokeMethod(this, handler([this, left = previous.row(), next = current.row()] {
                         postLeftRow(left, next);
-                    }, Qt::QueuedConnection);
+                    }), Qt::QueuedConnection);
             });
     goToRow(0);
 }
