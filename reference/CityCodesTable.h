@@ -20,11 +20,13 @@ bool isHeadingCell(const QString& id, int column);
 
 // The city dialling codes table GOROD.DB: its table model (what the grid and the
 // navigator work on), the prefix filters of the two search fields, and the
-// navigator's writes. Every refusal of the store is thrown as AppError with the
-// store's own message.
+// navigator's writes, each to the one row it was made on. Every refusal of the
+// store is thrown as AppError with the store's own message.
 class CityCodesTable {
 public:
-    enum Column { NameColumn = 0, KodColumn = 1, IdColumn = 2 };
+    // The three fields of the table, then the row id that identifies each row
+    // in every change and delete (not a field of the file).
+    enum Column { NameColumn = 0, KodColumn = 1, IdColumn = 2, RowIdColumn = 3 };
 
     CityCodesTable(const QString& filePath, const QString& connectionName);
     ~CityCodesTable();

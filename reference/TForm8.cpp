@@ -68,6 +68,7 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
     DBGrid1->setModel(model);
     DBGrid1->setItemDelegate(new CityCodesDelegate(DBGrid1));
     DBGrid1->setColumnHidden(CityCodesTable::IdColumn, true);
+    DBGrid1->setColumnHidden(CityCodesTable::RowIdColumn, true);
     DBGrid1->setColumnWidth(CityCodesTable::NameColumn, 182);
     DBGrid1->setColumnWidth(CityCodesTable::KodColumn, 80);
     DBGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);

@@ -140,6 +140,30 @@ private slots:
         QCOMPARE(form.table().model()->rowCount(), 0);
     }
 
+    // Two rows inserted and given the same name, posted, found by the name
+    // filter: "Да" to the delete question takes the row the cursor is on alone.
+    void deletingOneOfTwoSameNamedRows()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("GOROD.DB"));
+        const QString count = QStringLiteral("SELECT count(*) FROM gorod WHERE Name = 'Тальвинск'");
+        TForm8 form(m_dir.path());
+        QSqlTableModel* model = form.table().model();
+        for (int i = 0; i < 2; ++i) {
+            form.DBNavigator->button(NavigatorBar::Insert)->click();
+            QVERIFY(model->setData(form.DBGrid1->currentIndex().siblingAtColumn(CityCodesTable::NameColumn),
+                                   QStringLiteral("Тальвинск")));
+            form.DBNavigator->button(NavigatorBar::Post)->click();
+        }
+        QCOMPARE(queryColumn(path, count), QStringList{"2"});
+        form.Edit1->setText(QStringLiteral("Тальвинск"));
+        QCOMPARE(model->rowCount(), 2);
+        form.DBGrid1->setCurrentIndex(model->index(1, CityCodesTable::NameColumn));
+        form.confirmDelete = [] { return true; };
+        form.DBNavigator->button(NavigatorBar::Delete)->click();
+        QCOMPARE(queryColumn(path, count), QStringList{"1"});
+        QCOMPARE(model->rowCount(), 1);
+    }
+
     // Insert and post through the navigator; the new row does not match the
     // filter, so it is stored but not listed.
     void insertAndPostThroughNavigator()
