@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
@@ -131,13 +132,24 @@ int CityCodesTable::insertRow(int row)
 
 void CityCodesTable::post()
 {
-    if (m_model->submitAll())
+    // The pending rows are written in one transaction: a refusal of any of
+    // them leaves the file as it was, with none of the others written.
+    QSqlDatabase db = m_connection.database();
+    const bool together = db.transaction();
+    QString message;
+    if (!m_model->submitAll())
+        message = SqliteConnection::messageOf(m_model->lastError());
+    else if (together && !db.commit())
+        message = SqliteConnection::messageOf(db.lastError());
+    else
         return;
-    const QString message = SqliteConnection::messageOf(m_model->lastError());
+    if (together)
+        db.rollback();
     // A refused write leaves nothing pending: the grid shows the table as it is
     // stored, and the next search or move does not try the same write again
     // (on a read-only disc it would fail every time and no search would run).
     m_model->revertAll();
+    m_model->select();
     throw AppError(message);
 }
 

@@ -41,8 +41,9 @@ public:
     // Inserts an empty row before `row` (at the end when `row` is past it) and
     // returns its position. It is written by post().
     int insertRow(int row);
-    // Writes pending edits and inserts. A written row that does not match the
-    // filter leaves the list.
+    // Writes pending edits and inserts, all or none. A written row that does
+    // not match the filter leaves the list. A refusal leaves nothing pending
+    // and the rows as the file holds them.
     void post();
     // Deletes the row from the table at once.
     void deleteRow(int row);

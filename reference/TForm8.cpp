@@ -6,6 +6,7 @@
 #include "reference/CityCodesTable.h"
 #include "reference/HeadingDelegate.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <algorithm>
 #include <QLabel>
@@ -100,6 +101,10 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
                         postLeftRow(left, next);
                     }), Qt::QueuedConnection);
             });
+    // The program can end with the window up (the desktop session ending):
+    // nothing typed is lost then either.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, handler(this, &TForm8::postPendingEdits));
     goToRow(0);
 }
 
@@ -112,6 +117,26 @@ TForm8::~TForm8()
 void TForm8::showFromToolbar()
 {
     exec();
+}
+
+void TForm8::postPendingEdits()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (QWidget* editor = current.isValid() ? DBGrid1->indexWidget(current) : nullptr)
+        DBGrid1->itemDelegateForIndex(current)->setModelData(editor, m_table->model(), current);
+    if (m_table->hasPendingChanges())
+        m_table->post();
+}
+
+void TForm8::done(int result)
+{
+    bool written = false;
+    runHandler([&] {
+        postPendingEdits();
+        written = true;
+    });
+    if (written)
+        QDialog::done(result);
 }
 
 void TForm8::Edit1Change()

@@ -219,6 +219,26 @@ private slots:
         }
     }
 
+    // Edits of two rows posted together, the second refused: neither is
+    // stored, nothing stays pending, and the rows read as the file holds them.
+    void refusedPostWritesNothing()
+    {
+        makeDatabase(m_path, {QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON gorod WHEN new.Kod = 'нет' BEGIN "
+                                             "SELECT RAISE(ABORT, 'this code is refused'); END")});
+        CityCodesTable table(m_path, QStringLiteral("half-written"));
+        table.filterByName(QStringLiteral("Т"));
+        QSqlTableModel* model = table.model();
+        QCOMPARE(listedNames(table), (QStringList{"Тверская область", "Тверь", "Торжок"}));
+        QVERIFY(model->setData(model->index(0, CityCodesTable::KodColumn), QStringLiteral("4820")));
+        QVERIFY(model->setData(model->index(1, CityCodesTable::KodColumn), QStringLiteral("нет")));
+        QVERIFY_THROWS_EXCEPTION(AppError, table.post());
+        QVERIFY(!table.hasPendingChanges());
+        QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT Kod FROM gorod WHERE Name LIKE 'Тве%' ORDER BY rowid")),
+                 (QStringList{"482", "4822"}));
+        QCOMPARE(model->data(model->index(0, CityCodesTable::KodColumn)).toString(), QStringLiteral("482"));
+        QCOMPARE(model->data(model->index(1, CityCodesTable::KodColumn)).toString(), QStringLiteral("4822"));
+    }
+
     void missingFileIsAnErrorAndStaysMissing()
     {
         const QString missing = m_dir.filePath(QStringLiteral("nothing/GOROD.DB"));
