@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/FormLayout.h"
 #include "app/NavigatorWindows.h"
+#include "app/StreetListBox.h"
 #include "app/TForm3.h"
 #include "base/ErrorBox.h"
 #include "base/HandlerBoundary.h"

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/FormLayout.h"
+#include "app/StreetListBox.h"
 #include "base/AppError.h"
 #include "base/HandlerBoundary.h"
 #include "map/MapView.h"
@@ -22,7 +23,7 @@ void TForm1::createStreetFinder()
 {
     m_groupBox2 = place(new QGroupBox(QStringLiteral("  У л и ц ы  "), this), QStringLiteral("GroupBox2"),
                         QRect(832, 168, 185, 441));
-    m_listBox1 = place(new QListWidget(m_groupBox2), QStringLiteral("ListBox1"), QRect(4, 48, 177, 353));
+    m_listBox1 = place(new StreetListBox(m_groupBox2), QStringLiteral("ListBox1"), QRect(4, 48, 177, 353));
     m_edit1 = place(new QLineEdit(m_groupBox2), QStringLiteral("Edit1"), QRect(4, 16, 177, 21));
     // The list comes first in the tab order, then the edit field.
     setTabOrder(m_listBox1, m_edit1);
@@ -33,7 +34,7 @@ void TForm1::createStreetFinder()
     m_speedButton1->setEnabled(false);
 
     connect(m_edit1, &QLineEdit::textChanged, this, handler(this, &TForm1::Edit1Change));
-    connect(m_listBox1, &QListWidget::itemSelectionChanged, this, handler(this, &TForm1::ListBox1Click));
+    connect(m_listBox1, &StreetListBox::itemChosen, this, handler(this, &TForm1::ListBox1Click));
     connect(m_speedButton1, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton1Click));
     // A double click counts on an empty part of the list too, where Qt reports none.
     m_listBox1->viewport()->installEventFilter(this);
