@@ -9,6 +9,7 @@
 #include "app/NavigatorApplication.h"
 #include "app/NavigatorWindows.h"
 #include "app/Startup.h"
+#include "base/AppTitle.h"
 #include "directory/DirectoryModel.h"
 #include "directory/DirectoryView.h"
 
@@ -134,6 +135,9 @@ private slots:
         const QString firstPhone = query(prdata(), QStringLiteral("select tel from prdata order by tel limit 1")).value(0);
         QCOMPARE(m_view->model().data(m_view->model().index(0, 0)).toString(), firstPhone);
         QCOMPARE(boxes.boxTexts().size(), 3);
+        // Each was the application's error box.
+        for (const Seen& seen : boxes.seen)
+            QCOMPARE(seen.title, applicationTitle());
     }
 
     // An insert the store refuses keeps the add dialog open with its texts;
