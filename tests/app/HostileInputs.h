@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorReader.h"
 #include "base/AppError.h"
 
 #include <QApplication>
@@ -194,31 +195,7 @@ inline void enter(QLineEdit* field, const QString& text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
 }
 
-// The error that `action` brings up: the message of the AppError it throws (a
-// handler called directly), or the text of the first error box the program
-// shows while it runs (a handler run by a click, at its boundary), which is
-// then closed as the user closes it; empty when there is none.
-inline QString errorOf(const std::function<void()>& action)
-{
-    QString shown;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->icon() != QMessageBox::Critical)
-            return;
-        if (shown.isEmpty())
-            shown = box->text().isEmpty() ? QStringLiteral("<empty error box>") : box->text();
-        box->done(0);
-    });
-    watch.start();
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.message().isEmpty() ? QStringLiteral("<empty AppError>") : error.message();
-    }
-    return shown;
-}
+using ErrorReader::errorOf;
 
 // Opens a modal dialog with `open` and hands it to `step` once it is up. A
 // dialog the step leaves open is closed afterwards; any other modal window (an
