@@ -2,10 +2,10 @@
 
 #include "base/AppError.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 
@@ -13,30 +13,43 @@
 // the program's windows.
 namespace ErrorReader {
 
+// Takes the error boxes the program shows while it lives: each is read the
+// moment it shows, and closed, as the user closes it, from the first event
+// after, before any poller of a test that answers other windows can see it.
+class ErrorBoxTaker : public QObject {
+public:
+    ErrorBoxTaker() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ErrorBoxTaker() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    // The text of the first error box; empty while none has shown.
+    QString first;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+        if (box && box->icon() == QMessageBox::Critical) {
+            if (first.isEmpty())
+                first = box->text().isEmpty() ? QStringLiteral("<empty error box>") : box->text();
+            QMetaObject::invokeMethod(box, [box] { box->done(0); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 // The error that `action` brings up: the message of the AppError it throws (a
 // handler called directly), or the text of the first error box the program
-// shows while it runs (a handler run by a click, at its boundary), which is
-// then closed as the user closes it; empty when there is none.
+// shows while it runs (a handler run by a click, at its boundary); empty when
+// there is none.
 inline QString errorOf(const std::function<void()>& action)
 {
-    QString shown;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->icon() != QMessageBox::Critical)
-            return;
-        if (shown.isEmpty())
-            shown = box->text().isEmpty() ? QStringLiteral("<empty error box>") : box->text();
-        box->done(0);
-    });
-    watch.start();
+    ErrorBoxTaker boxes;
     try {
         action();
     } catch (const AppError& error) {
         return error.message().isEmpty() ? QStringLiteral("<empty AppError>") : error.message();
     }
-    return shown;
+    return boxes.first;
 }
 
 } // namespace ErrorReader
