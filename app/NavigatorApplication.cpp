@@ -1,7 +1,7 @@
 #include "app/NavigatorApplication.h"
 
-#include "app/AppError.h"
-#include "app/ErrorBox.h"
+#include "base/AppError.h"
+#include "base/ErrorBox.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -17,8 +17,10 @@ bool NavigatorApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const AppError& error) {
+        ++m_errorsAtLastResort;
         showErrorBox(error.message(), activeWindow());
     } catch (const std::exception& error) {
+        ++m_errorsAtLastResort;
         showErrorBox(QString::fromLocal8Bit(error.what()), activeWindow());
     }
     return false;

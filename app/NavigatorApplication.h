@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-// The application object. Event handlers do not catch errors: an error that
-// leaves a handler reaches notify(), which shows its text in the error box and
-// lets the event loop go on with the next event.
+// The application object. Errors of event handlers are shown at the handler
+// boundary, where Qt called the handler (base/HandlerBoundary.h); notify() is
+// only the last resort for an error that escaped a boundary: it shows the text
+// in the error box and lets the event loop go on with the next event.
 class NavigatorApplication : public QApplication {
     Q_OBJECT
 public:
@@ -12,6 +13,13 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // How many errors have reached notify() since the program started: none,
+    // while every handler runs at its boundary.
+    int errorsAtLastResort() const { return m_errorsAtLastResort; }
+
     // Loads Qt's own Russian texts so that standard buttons read "Да", "Нет", "Отмена".
     void installRussianTranslations();
+
+private:
+    int m_errorsAtLastResort = 0;
 };

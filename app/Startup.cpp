@@ -1,12 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
-#include "app/AppTitle.h"
-#include "app/ErrorBox.h"
 #include "app/NavigatorApplication.h"
 #include "app/NavigatorWindows.h"
 #include "app/RequiredFiles.h"
+#include "base/AppError.h"
+#include "base/AppTitle.h"
+#include "base/ErrorBox.h"
 
 #include <QMessageBox>
 

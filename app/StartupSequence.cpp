@@ -1,6 +1,6 @@
 #include "app/StartupSequence.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 void StartupSequence::add(const QString& name, Step step)
 {

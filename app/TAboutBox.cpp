@@ -4,6 +4,7 @@
 #include "app/DesktopShell.h"
 #include "app/MakerContacts.h"
 #include "app/MakerLinks.h"
+#include "base/HandlerBoundary.h"
 #include "tools/pictures/WindowPictureResources.h"
 
 #include <QBitmap>
@@ -75,18 +76,18 @@ void TAboutBox::createControls()
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(72, 288, 259, 13);
     m_label1->setText(QStringLiteral("Наш адрес в интернете      ") + QString::fromUtf8(MakerContacts::kWebAddress));
-    connect(m_label1, &ClickableLabel::mouseMoved, this, &TAboutBox::Label1MouseMove);
-    connect(m_label1, &ClickableLabel::mouseLeft, this, &TAboutBox::Label1MouseLeave);
-    connect(m_label1, &ClickableLabel::clicked, this, &TAboutBox::Label1Click);
+    connect(m_label1, &ClickableLabel::mouseMoved, this, handler(this, &TAboutBox::Label1MouseMove));
+    connect(m_label1, &ClickableLabel::mouseLeft, this, handler(this, &TAboutBox::Label1MouseLeave));
+    connect(m_label1, &ClickableLabel::clicked, this, handler(this, &TAboutBox::Label1Click));
 
     m_label2 = new ClickableLabel(m_panel1);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(56, 344, 276, 13);
     m_label2->setText(QStringLiteral("С вопросами и пожеланиями пишите на ")
                       + QString::fromUtf8(MakerContacts::kEmailAddress));
-    connect(m_label2, &ClickableLabel::mouseMoved, this, &TAboutBox::Label2MouseMove);
-    connect(m_label2, &ClickableLabel::mouseLeft, this, &TAboutBox::Label2MouseLeave);
-    connect(m_label2, &ClickableLabel::clicked, this, &TAboutBox::Label2Click);
+    connect(m_label2, &ClickableLabel::mouseMoved, this, handler(this, &TAboutBox::Label2MouseMove));
+    connect(m_label2, &ClickableLabel::mouseLeft, this, handler(this, &TAboutBox::Label2MouseLeave));
+    connect(m_label2, &ClickableLabel::clicked, this, handler(this, &TAboutBox::Label2Click));
 
     for (QLabel* link : {static_cast<QLabel*>(m_label1), static_cast<QLabel*>(m_label2)}) {
         setTextColour(link, Qt::black);

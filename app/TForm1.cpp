@@ -1,10 +1,12 @@
 #include "app/TForm1.h"
 
 #include "app/AppPaths.h"
-#include "app/ErrorBox.h"
 #include "app/FormLayout.h"
 #include "app/NavigatorWindows.h"
+#include "app/StreetListBox.h"
 #include "app/TForm3.h"
+#include "base/ErrorBox.h"
+#include "base/HandlerBoundary.h"
 #include "map/LandmarkMarkers.h"
 #include "map/LandmarkPhotos.h"
 #include "map/LandmarkTable.h"
@@ -56,16 +58,16 @@ void TForm1::createControls()
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_image1 = place(new MapControl(this), QStringLiteral("Image1"), QRect(25, 73, 800, 519));
     m_mapView = std::make_unique<MapView>(*m_image1, *this);
-    connect(m_image1, &MapControl::mousePressed, this, &TForm1::Image1MouseDown);
-    connect(m_image1, &MapControl::mouseMoved, this, &TForm1::Image1MouseMove);
-    connect(m_image1, &MapControl::mouseReleased, this, &TForm1::Image1MouseUp);
+    connect(m_image1, &MapControl::mousePressed, this, handler(this, &TForm1::Image1MouseDown));
+    connect(m_image1, &MapControl::mouseMoved, this, handler(this, &TForm1::Image1MouseMove));
+    connect(m_image1, &MapControl::mouseReleased, this, handler(this, &TForm1::Image1MouseUp));
 
     m_groupBox1 = place(new QGroupBox(QStringLiteral("  П л а н  "), this), QStringLiteral("GroupBox1"),
                         QRect(832, 8, 185, 153));
     m_image2 = place(new PlanControl(m_groupBox1), QStringLiteral("Image2"), QRect(2, 15, 181, 136));
-    connect(m_image2, &PlanControl::mousePressed, this, &TForm1::Image2MouseDown);
-    connect(m_image2, &PlanControl::mouseMoved, this, &TForm1::Image2MouseMove);
-    connect(m_image2, &PlanControl::mouseReleased, this, &TForm1::Image2MouseUp);
+    connect(m_image2, &PlanControl::mousePressed, this, handler(this, &TForm1::Image2MouseDown));
+    connect(m_image2, &PlanControl::mouseMoved, this, handler(this, &TForm1::Image2MouseMove));
+    connect(m_image2, &PlanControl::mouseReleased, this, handler(this, &TForm1::Image2MouseUp));
 
     createStreetFinder();
     createDirectoryGrid();
@@ -78,7 +80,7 @@ void TForm1::createControls()
     m_timer1.setInterval(5000);
     m_timer2.setObjectName(QStringLiteral("Timer2"));
     m_timer2.setInterval(50);
-    connect(&m_timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(&m_timer2, &QTimer::timeout, this, handler(this, &TForm1::Timer2Timer));
 }
 
 void TForm1::createToolBar()
@@ -87,33 +89,33 @@ void TForm1::createToolBar()
     place(new QWidget(m_toolBar), QStringLiteral("ToolButton1"), QRect(0, 2, 25, 47));
     auto* zoomIn = pictureButton(m_toolBar, QStringLiteral("SpeedButton4"), QRect(25, 2, 45, 47),
                                  QStringLiteral("zoom-in"), 32, QStringLiteral("Увеличение"));
-    connect(zoomIn, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(zoomIn, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton4Click));
     auto* zoomOut = pictureButton(m_toolBar, QStringLiteral("SpeedButton5"), QRect(70, 2, 45, 47),
                                   QStringLiteral("zoom-out"), 32, QStringLiteral("Уменьшить"));
-    connect(zoomOut, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(zoomOut, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton5Click));
     auto* wholeMap = pictureButton(m_toolBar, QStringLiteral("SpeedButton6"), QRect(115, 2, 45, 47),
                                    QStringLiteral("zoom-fit-best"), 32, QStringLiteral("Всю карту в окно"));
-    connect(wholeMap, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(wholeMap, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton6Click));
     divider(m_toolBar, QStringLiteral("ToolButton2"), 160, 8);
     auto* codes = pictureButton(m_toolBar, QStringLiteral("SpeedButton8"), QRect(168, 2, 45, 47),
                                 QStringLiteral("call-start"), 32, QStringLiteral("Коды городов Российской Федерации"));
-    connect(codes, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    connect(codes, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton8Click));
     auto* enterprises = pictureButton(m_toolBar, QStringLiteral("SpeedButton10"), QRect(213, 2, 45, 47),
                                       QStringLiteral("view-list-tree"), 32,
                                       QStringLiteral("Справочник предприятий и организаций"));
     enterprises->hide();
-    connect(enterprises, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(enterprises, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton10Click));
     auto* postal = pictureButton(m_toolBar, QStringLiteral("SpeedButton11"), QRect(258, 2, 45, 47),
                                  QStringLiteral("mail-message-new"), 32,
                                  QStringLiteral("Почтовые индексы Российской Федерации"));
-    connect(postal, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(postal, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton11Click));
     divider(m_toolBar, QStringLiteral("ToolButton4"), 303, 10);
     auto* print = pictureButton(m_toolBar, QStringLiteral("SpeedButton9"), QRect(313, 2, 45, 47),
                                 QStringLiteral("document-print"), 32, QStringLiteral("Печать фрагмента карты"));
-    connect(print, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    connect(print, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton9Click));
     auto* help = pictureButton(m_toolBar, QStringLiteral("SpeedButton7"), QRect(358, 2, 45, 47),
                                QStringLiteral("help-about"), 32, QStringLiteral("Справка"));
-    connect(help, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    connect(help, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton7Click));
     place(new QWidget(m_toolBar), QStringLiteral("ToolButton3"), QRect(403, 2, 8, 47));
 }
 
@@ -179,7 +181,7 @@ void TForm1::attachWindows(NavigatorWindows& windows)
     if (windows.form12) {
         windows.form12->attachMap(*m_mapView);
         windows.form12->attachLayouts(*windows.form11, *windows.form13);
-        connect(windows.form12.get(), &TForm12::previewClosed, this, &TForm1::armTimer2);
+        connect(windows.form12.get(), &TForm12::previewClosed, this, handler(this, &TForm1::armTimer2));
     }
 }
 
@@ -292,8 +294,10 @@ void TForm1::closeEvent(QCloseEvent* event)
     // Nothing may present the map while the sponsor window is up.
     m_timer1.stop();
     m_timer2.stop();
+    // The close is always granted: an error of the sponsor window is shown
+    // and the program still ends.
     if (m_windows && m_windows->form6)
-        m_windows->form6->showModalMaximized();
+        runHandler([this] { m_windows->form6->showModalMaximized(); });
     // The map is freed only now that the window really closes.
     m_mapView->releaseMap();
     event->accept();

@@ -12,7 +12,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QTableView;
 class QToolButton;
@@ -20,6 +19,7 @@ class MapControl;
 class MapView;
 class PlanControl;
 class StreetFinder;
+class StreetListBox;
 class LandmarkTable;
 class TForm3;
 class TForm15;
@@ -119,7 +119,7 @@ private:
     std::unique_ptr<StreetFinder> m_streets;
     QGroupBox* m_groupBox2 = nullptr;
     QLineEdit* m_edit1 = nullptr;
-    QListWidget* m_listBox1 = nullptr;
+    StreetListBox* m_listBox1 = nullptr;
     QToolButton* m_speedButton1 = nullptr;
 
     // --- Phone directory (TForm1Directory.cpp) ------------------------------

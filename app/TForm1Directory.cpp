@@ -2,6 +2,7 @@
 
 #include "app/FormLayout.h"
 #include "app/NavigatorWindows.h"
+#include "base/HandlerBoundary.h"
 #include "directory/DirectoryView.h"
 #include "directory/StreetNameFromAddress.h"
 #include "map/MapView.h"
@@ -29,15 +30,15 @@ void TForm1::createDirectoryGrid()
     m_dbGrid1->verticalHeader()->setDefaultSectionSize(17);
     m_dbGrid1->verticalHeader()->hide();
     m_dbGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_dbGrid1, &QWidget::customContextMenuRequested, this, &TForm1::showGridMenu);
+    connect(m_dbGrid1, &QWidget::customContextMenuRequested, this, handler(this, &TForm1::showGridMenu));
 
     m_popupMenu1 = new QMenu(this);
     m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)()) {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TForm1::*itemHandler)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
-        if (handler)
-            connect(action, &QAction::triggered, this, handler);
+        if (itemHandler)
+            connect(action, &QAction::triggered, this, ::handler(this, itemHandler));
         return action;
     };
     QMenu* sortBy = m_popupMenu1->addMenu(QStringLiteral("Сортировать по"));
@@ -57,10 +58,10 @@ void TForm1::createDirectoryGrid()
 
     auto* onMap = pictureButton(this, QStringLiteral("SpeedButton2"), QRect(988, 616, 33, 49),
                                 QStringLiteral("edit-find"), 22, QStringLiteral("Поиск на карте"));
-    connect(onMap, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(onMap, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton2Click));
     auto* inTable = pictureButton(this, QStringLiteral("SpeedButton3"), QRect(988, 669, 33, 49),
                                   QStringLiteral("view-filter"), 22, QStringLiteral("Поиск по таблице"));
-    connect(inTable, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(inTable, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton3Click));
 }
 
 void TForm1::showGridMenu(const QPoint& at)

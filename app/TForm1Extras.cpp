@@ -6,6 +6,7 @@
 #include "app/FormLayout.h"
 #include "app/MakerLinks.h"
 #include "app/NavigatorWindows.h"
+#include "base/HandlerBoundary.h"
 #include "tools/pictures/WindowPictureResources.h"
 
 using namespace FormLayout;
@@ -39,10 +40,10 @@ void TForm1::createBanners()
         banner->setPixmap(QPixmap(QString::fromLatin1(b.picture)));
         banner->setScaledContents(true);
         banner->hide();
-        connect(banner, &ClickableLabel::clicked, this, b.click);
+        connect(banner, &ClickableLabel::clicked, this, handler(this, b.click));
         *controls[i] = banner;
     }
-    connect(&m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(&m_timer1, &QTimer::timeout, this, handler(this, &TForm1::Timer1Timer));
 }
 
 void TForm1::Timer1Timer()

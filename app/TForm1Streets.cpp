@@ -1,7 +1,9 @@
 #include "app/TForm1.h"
 
-#include "app/AppError.h"
 #include "app/FormLayout.h"
+#include "app/StreetListBox.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "map/MapView.h"
 #include "map/StreetCatalogue.h"
 #include "map/StreetFinder.h"
@@ -21,7 +23,7 @@ void TForm1::createStreetFinder()
 {
     m_groupBox2 = place(new QGroupBox(QStringLiteral("  У л и ц ы  "), this), QStringLiteral("GroupBox2"),
                         QRect(832, 168, 185, 441));
-    m_listBox1 = place(new QListWidget(m_groupBox2), QStringLiteral("ListBox1"), QRect(4, 48, 177, 353));
+    m_listBox1 = place(new StreetListBox(m_groupBox2), QStringLiteral("ListBox1"), QRect(4, 48, 177, 353));
     m_edit1 = place(new QLineEdit(m_groupBox2), QStringLiteral("Edit1"), QRect(4, 16, 177, 21));
     // The list comes first in the tab order, then the edit field.
     setTabOrder(m_listBox1, m_edit1);
@@ -31,22 +33,22 @@ void TForm1::createStreetFinder()
     m_speedButton1->setAutoRaise(true);
     m_speedButton1->setEnabled(false);
 
-    connect(m_edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-    connect(m_listBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
-    connect(m_speedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(m_edit1, &QLineEdit::textChanged, this, handler(this, &TForm1::Edit1Change));
+    connect(m_listBox1, &StreetListBox::itemChosen, this, handler(this, &TForm1::ListBox1Click));
+    connect(m_speedButton1, &QToolButton::clicked, this, handler(this, &TForm1::SpeedButton1Click));
     // A double click counts on an empty part of the list too, where Qt reports none.
     m_listBox1->viewport()->installEventFilter(this);
     // Enter in the edit field looks the street up, as the button does.
-    connect(m_edit1, &QLineEdit::returnPressed, this, [this] {
+    connect(m_edit1, &QLineEdit::returnPressed, this, handler([this] {
         if (m_speedButton1->isEnabled())
             SpeedButton1Click();
-    });
+    }));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_listBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        ListBox1DblClick();
+        runHandler([this] { ListBox1DblClick(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

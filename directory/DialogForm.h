@@ -62,11 +62,13 @@ inline void limitLength(QLineEdit& field, int maxLength)
 }
 
 // An editable drop-down whose list holds the street names; any text may be
-// typed, and Enter never adds the typed text to the list.
+// typed and stays exactly as typed (no name is completed into the box), and
+// Enter never adds the typed text to the list.
 inline QComboBox* streetCombo(QDialog& dialog, const QString& name, const QRect& designed)
 {
     auto* combo = place(new QComboBox(&dialog), name, designed);
     combo->setEditable(true);
+    combo->setCompleter(nullptr);
     combo->lineEdit()->setMaxLength(kUnlimited);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);

@@ -1,7 +1,8 @@
 #include "directory/DirectoryView.h"
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "directory/DirectoryModel.h"
 #include "directory/TableStore.h"
 
@@ -49,7 +50,7 @@ DirectoryView::DirectoryView(QTableView& grid, QLabel& countLabel, const std::ar
     , m_statement(DirectoryStatements::selectAll())
 {
     m_rest->setInterval(0);
-    connect(m_rest, &QTimer::timeout, this, &DirectoryView::readMoreRows);
+    connect(m_rest, &QTimer::timeout, this, handler(this, &DirectoryView::readMoreRows));
     setObjectName(QStringLiteral("Query1"));
     m_grid.setModel(m_model);
     m_grid.setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,6 +1,7 @@
 #include "directory/TForm2.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "directory/DialogForm.h"
 #include "directory/DirectoryView.h"
 #include "directory/TForm7.h"
@@ -47,9 +48,9 @@ TForm2::TForm2(TForm7& addDialog, QWidget* parent)
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(Button1, &QPushButton::clicked, this, handler(this, &TForm2::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(this, &TForm2::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, handler(this, &TForm2::Button3Click));
     for (QObject* field : {static_cast<QObject*>(Edit1), static_cast<QObject*>(Edit2),
                            static_cast<QObject*>(ComboBox1), static_cast<QObject*>(ComboBox1->lineEdit()),
                            static_cast<QObject*>(Edit4), static_cast<QObject*>(Edit5)})
@@ -115,11 +116,11 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
         // With the street list dropped down, Enter and Escape belong to the list.
         const bool listOpen = ComboBox1->view() && ComboBox1->view()->isVisible();
         if (!listOpen && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            Button1Click();
+            runHandler([this] { Button1Click(); });
             return true;
         }
         if (!listOpen && key == Qt::Key_Escape) {
-            Button3Click();
+            runHandler([this] { Button3Click(); });
             return true;
         }
     }

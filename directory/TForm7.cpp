@@ -1,6 +1,7 @@
 #include "directory/TForm7.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "directory/DialogForm.h"
 #include "directory/DirectoryView.h"
 #include "directory/TrimmedText.h"
@@ -43,8 +44,8 @@ TForm7::TForm7(QWidget* parent)
     setTabOrder(Edit5, Button1);
     setTabOrder(Button1, Button2);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm7::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, handler(this, &TForm7::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(this, &TForm7::Button2Click));
 }
 
 void TForm7::clearFields()

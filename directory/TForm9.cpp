@@ -1,6 +1,7 @@
 #include "directory/TForm9.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "directory/DialogForm.h"
 #include "directory/DirectoryView.h"
 #include "directory/TrimmedText.h"
@@ -35,8 +36,8 @@ TForm9::TForm9(QWidget* parent)
     setTabOrder(Edit4, Button1);
     setTabOrder(Button1, Button2);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, handler(this, &TForm9::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(this, &TForm9::Button2Click));
     for (QLineEdit* field : {Edit1, Edit2, Edit3, Edit4})
         field->installEventFilter(this);
 }
@@ -95,11 +96,11 @@ bool TForm9::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Button1Click();
+            runHandler([this] { Button1Click(); });
             return true;
         }
         if (key == Qt::Key_Escape) {
-            Button2Click();
+            runHandler([this] { Button2Click(); });
             return true;
         }
     }

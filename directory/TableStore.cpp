@@ -1,6 +1,6 @@
 #include "directory/TableStore.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "directory/RussianText.h"
 
 #include <QAtomicInt>

@@ -1,6 +1,6 @@
 #include "map/JpegDecoder.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 

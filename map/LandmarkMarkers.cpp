@@ -1,6 +1,6 @@
 #include "map/LandmarkMarkers.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "map/AndStretch.h"
 #include "map/MapBitmap.h"
 #include "map/SpriteSheet.h"

@@ -1,6 +1,6 @@
 #include "map/MapBitmap.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "map/PaletteColours.h"
 
 #include <QResource>

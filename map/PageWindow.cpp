@@ -1,5 +1,6 @@
 #include "map/PageWindow.h"
 
+#include "base/HandlerBoundary.h"
 #include "map/PrintPage.h"
 
 #include <QPrintPreviewDialog>
@@ -27,7 +28,7 @@ void PageWindow::QuickRep1Preview(QWidget* over)
     // The preview serves the printer too: its print command paints the page
     // again, through the same function, on the printer the user chose.
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &picture](QPrinter* target) { paintPage(*target, m_layout, picture); });
+            handler([this, &picture](QPrinter* target) { paintPage(*target, m_layout, picture); }));
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
     QuickRep1AfterPreview();

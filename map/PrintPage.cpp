@@ -1,6 +1,6 @@
 #include "map/PrintPage.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #include "map/SpriteSheet.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QtEndian>

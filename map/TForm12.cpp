@@ -1,5 +1,6 @@
 #include "map/TForm12.h"
 
+#include "base/HandlerBoundary.h"
 #include "map/MapView.h"
 #include "map/PageIcon.h"
 #include "map/TForm11.h"
@@ -43,8 +44,8 @@ TForm12::TForm12(QWidget* parent)
     Label1->adjustSize();
     SpeedButton1 = orientationButton(this, QStringLiteral("SpeedButton1"), QPoint(8, 32), Qt::Vertical);
     SpeedButton2 = orientationButton(this, QStringLiteral("SpeedButton2"), QPoint(64, 32), Qt::Horizontal);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm12::SpeedButton2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, handler(this, &TForm12::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, handler(this, &TForm12::SpeedButton2Click));
 }
 
 TForm12::~TForm12() = default;

@@ -1,6 +1,6 @@
 #include "map/TsvTable.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 

@@ -1,14 +1,47 @@
 #include "reference/CityCodesTable.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
+#include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <algorithm>
 
 namespace {
 const QString kTableName = QStringLiteral("gorod");
+const QString kRowId = QStringLiteral("rowid");
+
+// The model of the grid and the navigator. The table has no key, and a plain
+// table model would find the row to change or delete by all of its values,
+// reaching every row equal to it. Each row is found by SQLite's own row id
+// instead, read as a fourth column that the file does not hold: a GOROD.DB of
+// any age opens as it is, and stays readable by any SQLite tool.
+class CityCodesModel : public QSqlTableModel {
+public:
+    using QSqlTableModel::QSqlTableModel;
+
+    bool select() override
+    {
+        const bool selected = QSqlTableModel::select();
+        // A failed select forgets the key; the next one must still have it.
+        QSqlIndex key(tableName(), kRowId);
+        key.append(QSqlField(kRowId, QMetaType(QMetaType::LongLong), tableName()));
+        setPrimaryKey(key);
+        return selected;
+    }
+
+protected:
+    QString selectStatement() const override
+    {
+        QString statement = QStringLiteral("SELECT Name, Kod, Id, rowid FROM ") + tableName();
+        if (!filter().isEmpty())
+            statement += QStringLiteral(" WHERE ") + filter();
+        return statement;
+    }
+};
 
 // Blanks and control characters are what a trimmed field loses.
 bool isBlankOrControl(QChar c)
@@ -39,7 +72,7 @@ bool isHeadingCell(const QString& id, int column)
 
 CityCodesTable::CityCodesTable(const QString& filePath, const QString& connectionName)
     : m_connection(connectionName, filePath)
-    , m_model(std::make_unique<QSqlTableModel>(nullptr, m_connection.database()))
+    , m_model(std::make_unique<CityCodesModel>(nullptr, m_connection.database()))
 {
     m_connection.requireTable(kTableName);
     m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
@@ -50,12 +83,13 @@ CityCodesTable::CityCodesTable(const QString& filePath, const QString& connectio
         || m_model->fieldIndex(QStringLiteral("Kod")) != KodColumn
         || m_model->fieldIndex(QStringLiteral("Id")) != IdColumn)
         throw AppError(QStringLiteral("В таблице %1 нет полей Name, Kod, Id").arg(kTableName));
-    // A new row holds empty texts, not NULLs, so that the row can still be found
-    // by its values when it is changed or deleted later.
+    // A new row holds empty texts, not NULLs, as the rows of the shipped table
+    // do; its row id is the store's to give.
     QObject::connect(m_model.get(), &QSqlTableModel::primeInsert, [](int, QSqlRecord& record) {
         for (int i = 0; i < record.count(); ++i) {
-            record.setValue(i, QString(""));
-            record.setGenerated(i, true);
+            const bool rowId = i == RowIdColumn;
+            record.setValue(i, rowId ? QVariant() : QVariant(QString("")));
+            record.setGenerated(i, !rowId);
         }
     });
     reselect();
@@ -98,13 +132,24 @@ int CityCodesTable::insertRow(int row)
 
 void CityCodesTable::post()
 {
-    if (m_model->submitAll())
+    // The pending rows are written in one transaction: a refusal of any of
+    // them leaves the file as it was, with none of the others written.
+    QSqlDatabase db = m_connection.database();
+    const bool together = db.transaction();
+    QString message;
+    if (!m_model->submitAll())
+        message = SqliteConnection::messageOf(m_model->lastError());
+    else if (together && !db.commit())
+        message = SqliteConnection::messageOf(db.lastError());
+    else
         return;
-    const QString message = SqliteConnection::messageOf(m_model->lastError());
+    if (together)
+        db.rollback();
     // A refused write leaves nothing pending: the grid shows the table as it is
     // stored, and the next search or move does not try the same write again
     // (on a read-only disc it would fail every time and no search would run).
     m_model->revertAll();
+    m_model->select();
     throw AppError(message);
 }
 

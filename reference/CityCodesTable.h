@@ -20,11 +20,13 @@ bool isHeadingCell(const QString& id, int column);
 
 // The city dialling codes table GOROD.DB: its table model (what the grid and the
 // navigator work on), the prefix filters of the two search fields, and the
-// navigator's writes. Every refusal of the store is thrown as AppError with the
-// store's own message.
+// navigator's writes, each to the one row it was made on. Every refusal of the
+// store is thrown as AppError with the store's own message.
 class CityCodesTable {
 public:
-    enum Column { NameColumn = 0, KodColumn = 1, IdColumn = 2 };
+    // The three fields of the table, then the row id that identifies each row
+    // in every change and delete (not a field of the file).
+    enum Column { NameColumn = 0, KodColumn = 1, IdColumn = 2, RowIdColumn = 3 };
 
     CityCodesTable(const QString& filePath, const QString& connectionName);
     ~CityCodesTable();
@@ -39,8 +41,9 @@ public:
     // Inserts an empty row before `row` (at the end when `row` is past it) and
     // returns its position. It is written by post().
     int insertRow(int row);
-    // Writes pending edits and inserts. A written row that does not match the
-    // filter leaves the list.
+    // Writes pending edits and inserts, all or none. A written row that does
+    // not match the filter leaves the list. A refusal leaves nothing pending
+    // and the rows as the file holds them.
     void post();
     // Deletes the row from the table at once.
     void deleteRow(int row);

@@ -1,6 +1,6 @@
 #include "reference/EnterpriseTable.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QDir>
 #include <QFile>

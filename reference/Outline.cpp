@@ -1,6 +1,6 @@
 #include "reference/Outline.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/AlphabeticOrder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "reference/PostalTree.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/PostalTreeFile.h"
 
 #include <QResource>

@@ -1,6 +1,6 @@
 #include "reference/SqliteConnection.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,7 +1,8 @@
 #include "reference/TForm14.h"
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
+#include "base/AppError.h"
+#include "base/HandlerBoundary.h"
 #include "reference/EnterpriseTable.h"
 #include "reference/NavigatorBar.h"
 #include "reference/Outline.h"
@@ -31,8 +32,7 @@ void useFormColours(QWidget* widget)
 
 TForm14::TForm14(const QString& appDir, QWidget* parent)
     : QDialog(parent)
-    , m_table(std::make_unique<EnterpriseTable>(appFilePath(appDir, QStringLiteral("bussines.db")),
-                                                QStringLiteral("TForm14.bussines")))
+    , m_tablePath(appFilePath(appDir, QStringLiteral("bussines.db")))
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Справочник предприятий и организаций"));
@@ -65,7 +65,6 @@ TForm14::TForm14(const QString& appDir, QWidget* parent)
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setModel(m_table->model());
     DBGrid1->hide();
     DBNavigator1 = new NavigatorBar(this);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
@@ -81,12 +80,10 @@ TForm14::TForm14(const QString& appDir, QWidget* parent)
     if (!treeFile.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(kTreeResource, treeFile.errorString()));
     fillTree(TreeView1, parseOutline(QString::fromUtf8(treeFile.readAll())));
-    DBMemo1->setPlainText(m_table->currentInfo());
 
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { TreeView1Change(current); });
-    connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm14::Button2Click);
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, handler(this, &TForm14::TreeView1Change));
+    connect(Button1, &QPushButton::clicked, this, handler(this, &TForm14::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(this, &TForm14::Button2Click));
 }
 
 TForm14::~TForm14()
@@ -94,17 +91,34 @@ TForm14::~TForm14()
     DBGrid1->setModel(nullptr);
 }
 
+EnterpriseTable& TForm14::table()
+{
+    if (!m_table) {
+        m_table = std::make_unique<EnterpriseTable>(m_tablePath, QStringLiteral("TForm14.bussines"));
+        DBGrid1->setModel(m_table->model());
+        DBMemo1->setPlainText(m_table->currentInfo());
+    }
+    return *m_table;
+}
+
 void TForm14::showFromToolbar()
 {
+    table();
     exec();
+}
+
+void TForm14::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    runHandler([this] { table(); });
 }
 
 void TForm14::TreeView1Change(QTreeWidgetItem* node)
 {
     if (!node)
         return;
-    if (m_table->locate(node->text(0)))
-        DBMemo1->setPlainText(m_table->currentInfo());
+    if (table().locate(node->text(0)))
+        DBMemo1->setPlainText(table().currentInfo());
 }
 
 void TForm14::Button1Click()
@@ -114,5 +128,5 @@ void TForm14::Button1Click()
 
 void TForm14::Button2Click()
 {
-    m_table->writeNames(enterpriseOutlinePath());
+    table().writeNames(enterpriseOutlinePath());
 }

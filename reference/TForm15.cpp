@@ -1,5 +1,6 @@
 #include "reference/TForm15.h"
 
+#include "base/HandlerBoundary.h"
 #include "reference/PostalTreeModel.h"
 
 #include <QGuiApplication>
@@ -106,9 +107,9 @@ TForm15::TForm15(QWidget* parent)
     // Typing into one field empties the other; emptying it is no edit of its own.
     connect(Edit1, &QLineEdit::textEdited, Edit2, &QLineEdit::clear);
     connect(Edit2, &QLineEdit::textEdited, Edit1, &QLineEdit::clear);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm15::SpeedButton1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm15::SpeedButton3Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm15::SpeedButton2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, handler(this, &TForm15::SpeedButton1Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, handler(this, &TForm15::SpeedButton3Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, handler(this, &TForm15::SpeedButton2Click));
 }
 
 TForm15::~TForm15()

@@ -2,9 +2,11 @@
 
 #include "app/AppPaths.h"
 #include "app/WholeCharacters.h"
+#include "base/HandlerBoundary.h"
 #include "reference/CityCodesTable.h"
 #include "reference/HeadingDelegate.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <algorithm>
 #include <QLabel>
@@ -67,6 +69,7 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
     DBGrid1->setModel(model);
     DBGrid1->setItemDelegate(new CityCodesDelegate(DBGrid1));
     DBGrid1->setColumnHidden(CityCodesTable::IdColumn, true);
+    DBGrid1->setColumnHidden(CityCodesTable::RowIdColumn, true);
     DBGrid1->setColumnWidth(CityCodesTable::NameColumn, 182);
     DBGrid1->setColumnWidth(CityCodesTable::KodColumn, 80);
     DBGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -87,17 +90,21 @@ TForm8::TForm8(const QString& appDir, QWidget* parent)
             == QMessageBox::Yes;
     };
 
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm8::Edit1Change);
-    connect(Edit2, &QLineEdit::textChanged, this, &TForm8::Edit2Change);
-    connect(DBNavigator, &NavigatorBar::clicked, this, &TForm8::DBNavigatorClick);
+    connect(Edit1, &QLineEdit::textChanged, this, handler(this, &TForm8::Edit1Change));
+    connect(Edit2, &QLineEdit::textChanged, this, handler(this, &TForm8::Edit2Change));
+    connect(DBNavigator, &NavigatorBar::clicked, this, handler(this, &TForm8::DBNavigatorClick));
     // Leaving a row writes its edits, as the table does for a grid bound to it.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (!m_posting && previous.isValid() && m_table->hasPendingChanges())
-                    QMetaObject::invokeMethod(this, [this, left = previous.row(), next = current.row()] {
+                    QMetaObject::invokeMethod(this, handler([this, left = previous.row(), next = current.row()] {
                         postLeftRow(left, next);
-                    }, Qt::QueuedConnection);
+                    }), Qt::QueuedConnection);
             });
+    // The program can end with the window up (the desktop session ending):
+    // nothing typed is lost then either.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, handler(this, &TForm8::postPendingEdits));
     goToRow(0);
 }
 
@@ -110,6 +117,26 @@ TForm8::~TForm8()
 void TForm8::showFromToolbar()
 {
     exec();
+}
+
+void TForm8::postPendingEdits()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (QWidget* editor = current.isValid() ? DBGrid1->indexWidget(current) : nullptr)
+        DBGrid1->itemDelegateForIndex(current)->setModelData(editor, m_table->model(), current);
+    if (m_table->hasPendingChanges())
+        m_table->post();
+}
+
+void TForm8::done(int result)
+{
+    bool written = false;
+    runHandler([&] {
+        postPendingEdits();
+        written = true;
+    });
+    if (written)
+        QDialog::done(result);
 }
 
 void TForm8::Edit1Change()

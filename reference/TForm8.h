@@ -14,7 +14,9 @@ class QTableView;
 // The city dialling codes window: the GOROD.DB table in a grid with a record
 // navigator, and two search fields that narrow the rows to those whose name or
 // code begins with the typed text. Heading rows (regions) are drawn grey and
-// bold. The table is opened while the window is created and stays open.
+// bold. The table is opened while the window is created and stays open; what
+// is pending in the grid is written when the window closes and before the
+// program ends.
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +25,15 @@ public:
 
     // What the main window's tool button does with this window: shows it modally.
     void showFromToolbar();
+
+    // Writes what the user has typed and not yet written: the text of a cell
+    // still being edited, and the edits of the current row, which are
+    // otherwise written when the cursor leaves the row.
+    void postPendingEdits();
+    // However the window closes (its close button, Escape, a caller), what is
+    // pending is written first; when the store refuses it, its error is shown
+    // and the window stays open with the rows as stored.
+    void done(int result) override;
 
     CityCodesTable& table() const { return *m_table; }
 

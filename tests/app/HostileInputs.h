@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/AppError.h"
+#include "ErrorReader.h"
+#include "base/AppError.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -194,16 +195,7 @@ inline void enter(QLineEdit* field, const QString& text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
 }
 
-// The message of the AppError that `action` throws; empty when it throws none.
-inline QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.message().isEmpty() ? QStringLiteral("<empty AppError>") : error.message();
-    }
-    return QString();
-}
+using ErrorReader::errorOf;
 
 // Opens a modal dialog with `open` and hands it to `step` once it is up. A
 // dialog the step leaves open is closed afterwards; any other modal window (an

@@ -1,6 +1,6 @@
 #include "app/LayoutScale.h"
 #include "app/StartupSequence.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 #include "AppFolderFixture.h"
 #include "ModalWatcher.h"
 
-#include "app/AppError.h"
 #include "app/NavigatorApplication.h"
 #include "app/NavigatorWindows.h"
 #include "app/RequiredFiles.h"
 #include "app/Startup.h"
+#include "base/AppError.h"
 
 #include <QDir>
 #include <QPushButton>

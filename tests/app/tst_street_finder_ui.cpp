@@ -51,6 +51,45 @@ private slots:
         QCOMPARE(selected(), QStringLiteral("Мира"));
     }
 
+    // After "Лен" has selected "Ленина": a click on an item writes its name
+    // into the field, whether the item was selected or not; Ctrl+click does
+    // too and leaves the list with a selection; a key that moves the
+    // selection writes the new item's name.
+    void choosingFromTheList_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("click on the selected item") << "click" << "Ленина" << "Ленина";
+        QTest::newRow("click on another item") << "click" << "Мира" << "Мира";
+        QTest::newRow("Ctrl+click on the selected item") << "ctrl+click" << "Ленина" << "Ленина";
+        QTest::newRow("Ctrl+click on another item") << "ctrl+click" << "Мира" << "Мира";
+        QTest::newRow("key down") << "down" << "" << "Лермонтова";
+    }
+
+    void choosingFromTheList()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, item);
+        QFETCH(QString, chosen);
+        m_edit->clear();
+        type(QStringLiteral("Лен"));
+        QCOMPARE(selected(), QStringLiteral("Ленина"));
+        QCOMPARE(m_edit->text(), QStringLiteral("Лен"));
+        if (action == QLatin1String("down")) {
+            QTest::keyClick(m_list, Qt::Key_Down);
+        } else {
+            const QListWidgetItem* target = m_list->findItems(item, Qt::MatchExactly).value(0);
+            QVERIFY(target);
+            m_list->scrollToItem(target);
+            const Qt::KeyboardModifiers modifiers = action == QLatin1String("ctrl+click") ? Qt::ControlModifier
+                                                                                       : Qt::NoModifier;
+            QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, m_list->visualItemRect(target).center());
+        }
+        QCOMPARE(m_edit->text(), chosen);
+        QCOMPARE(selected(), chosen);
+    }
+
     void findShowsTheStreetInRed()
     {
         m_edit->setText(QStringLiteral("Ленина"));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/AppError.h"
+#include "base/AppError.h"
+#include "tests/app/ErrorReader.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -120,16 +121,7 @@ inline QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The message of the AppError that `action` throws; empty when it throws none.
-inline QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.message().isEmpty() ? QStringLiteral("<empty AppError>") : error.message();
-    }
-    return QString();
-}
+using ErrorReader::errorOf;
 
 // Answers modal windows: each time a modal window is up and no step is under
 // way, it records the window and hands it to the next step (run from an event

@@ -5,7 +5,7 @@
 // own; each test writes the phone directory afresh and reopens it.
 #include "NavigatorFixture.h"
 
-#include "app/AppTitle.h"
+#include "base/AppTitle.h"
 #include "directory/DirectoryModel.h"
 #include "directory/RussianText.h"
 #include "directory/TrimmedText.h"
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
@@ -345,6 +346,48 @@ private slots:
         QCOMPARE(column(gridRows(), 0), QStringList({"23310"}));
         QCOMPARE(f.ComboBox1->count(), 82); // the typed street was not added to the list
         QCOMPARE(driver.classNames(), QStringList({"TForm2", "TForm2", "TForm2"}));
+    }
+
+    // The street boxes of both dialogs keep exactly what is typed: no name is
+    // completed into the box, whatever the case, and the search looks for the
+    // typed text; the drop-down still offers every name.
+    void streetBoxesKeepWhatIsTyped_data()
+    {
+        QTest::addColumn<bool>("search");
+        QTest::addColumn<QString>("typed");
+        for (const bool search : {true, false}) {
+            for (const char* typed : {"Со", "со", "Ленин", "ленина"})
+                QTest::addRow("%s, %s", search ? "search" : "add", typed) << search << QString::fromUtf8(typed);
+        }
+    }
+
+    void streetBoxesKeepWhatIsTyped()
+    {
+        QFETCH(bool, search);
+        QFETCH(QString, typed);
+        QDialog& dialog = search ? static_cast<QDialog&>(form2()) : static_cast<QDialog&>(form7());
+        QComboBox* box = search ? form2().ComboBox1 : form7().ComboBox1;
+        dialog.show();
+        const auto hidden = qScopeGuard([&dialog] { dialog.hide(); });
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        box->setEditText(QString());
+        box->lineEdit()->setFocus();
+        for (const QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(box->currentText(), typed);
+        QCOMPARE(box->lineEdit()->selectedText(), QString());
+        if (!search) {
+            // Enter has no meaning in the add dialog, and takes no name either.
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QCOMPARE(box->currentText(), typed);
+        }
+        QCOMPARE(items(*box), comboStreetNames());
+        if (search) {
+            QCOMPARE(form2().streetText(), typed);
+            form2().setDirectory(m_view);
+            form2().Button1->click();
+            QCOMPARE(m_view->statement().values, QVariantList({"", typed}));
+        }
     }
 
     // --- Adding -----------------------------------------------------------

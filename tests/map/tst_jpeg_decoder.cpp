@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "map/JpegDecoder.h"
 
 #include <QTemporaryDir>

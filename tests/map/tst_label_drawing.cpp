@@ -2,7 +2,9 @@
 #include "map/RotatedText.h"
 #include "map/StreetLabels.h"
 
+#include <QFile>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QtTest>
 
 #include <cmath>
@@ -137,6 +139,28 @@ private slots:
     {
         const TextMask mask = rasterizeRotatedText(0, 0, 0, QStringLiteral("Й"));
         QCOMPARE(mask.height, 14 + 4);
+    }
+
+    // The whole character cell, the face's own ascent plus descent, is 14
+    // pixels at the size the labels are drawn at: read from the face at one
+    // pixel a design unit, and scaled to the size of the label face.
+    void cellOfTheFaceIsFourteenPixels()
+    {
+        QFile file(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray face = file.readAll();
+        const QRawFont probe(face, 100, QFont::PreferNoHinting);
+        QVERIFY(probe.isValid());
+        const QRawFont design(face, probe.unitsPerEm(), QFont::PreferNoHinting);
+        const qreal cellPerEm = (design.ascent() + design.descent()) / design.pixelSize();
+        QVERIFY2(cellPerEm > 1.05 && cellPerEm < 1.2, qPrintable(QString::number(cellPerEm)));
+
+        const QRawFont drawn = labelFace();
+        QVERIFY(drawn.isValid());
+        QCOMPARE(drawn.familyName(), design.familyName());
+        const qreal cell = drawn.pixelSize() * cellPerEm;
+        QVERIFY2(std::abs(cell - 14.0) < 0.01, qPrintable(QStringLiteral("cell %1 at %2 pixels an em")
+                                                              .arg(cell).arg(drawn.pixelSize())));
     }
 
 private:

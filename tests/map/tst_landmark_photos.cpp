@@ -1,6 +1,6 @@
 #include "tests/app/ModalWatcher.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "map/LandmarkPhotos.h"
 #include "map/LandmarkTable.h"
 #include "map/TForm5.h"

@@ -1,6 +1,6 @@
 #include "MapFixture.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "map/LandmarkMarkers.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "ReferenceFixtures.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/CityCodesTable.h"
 
 #include <QSqlTableModel>
@@ -138,8 +138,8 @@ private slots:
         QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT Kod FROM gorod WHERE Name = 'Торжок'")), QStringList{"48252"});
     }
 
-    // An inserted row holds empty texts, not NULLs, so the row can still be
-    // found by its values and changed after it was posted.
+    // An inserted row holds empty texts, not NULLs, and can be changed after
+    // it was posted.
     void postedEmptyRowCanBeChangedLater()
     {
         CityCodesTable table(m_path, QStringLiteral("empty-row"));
@@ -165,6 +165,44 @@ private slots:
         QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT count(*) FROM gorod")), QStringList{"8"});
     }
 
+    // Two rows equal in every field, in a table made without a key, as every
+    // GOROD.DB is: a change or a delete reaches the row the user is on alone,
+    // and the file keeps its three fields.
+    void oneOfTwoEqualRows_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("delete the second") << true << QStringList{"first 48236"};
+        QTest::newRow("change the second") << false << QStringList{"first 48236", "second 48299"};
+    }
+
+    void oneOfTwoEqualRows()
+    {
+        QFETCH(bool, remove);
+        QFETCH(QStringList, stored);
+        makeDatabase(m_path, {QStringLiteral("INSERT INTO gorod VALUES ('Кимры', '48236', '0'), ('Кимры', '48236', '0')")});
+        const QStringList ids = queryColumn(m_path, QStringLiteral("SELECT rowid FROM gorod WHERE Name = 'Кимры' ORDER BY rowid"));
+        QCOMPARE(ids.size(), 2);
+        {
+            CityCodesTable table(m_path, QStringLiteral("equal-rows"));
+            table.filterByName(QStringLiteral("Кимры"));
+            QCOMPARE(table.model()->rowCount(), 2);
+            if (remove) {
+                table.deleteRow(1);
+            } else {
+                QVERIFY(table.model()->setData(table.model()->index(1, CityCodesTable::KodColumn), QStringLiteral("48299")));
+                table.post();
+            }
+            QCOMPARE(table.model()->rowCount(), remove ? 1 : 2);
+        }
+        const QString which = QStringLiteral("SELECT CASE rowid WHEN %1 THEN 'first' WHEN %2 THEN 'second' END || ' ' || Kod "
+                                             "FROM gorod WHERE Name = 'Кимры' ORDER BY rowid").arg(ids[0], ids[1]);
+        QCOMPARE(queryColumn(m_path, which), stored);
+        QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT count(*) FROM gorod")), QStringList{remove ? "10" : "11"});
+        QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT name FROM pragma_table_info('gorod')")),
+                 (QStringList{"Name", "Kod", "Id"}));
+    }
+
     // A refusal of the store reaches the caller as an error carrying the
     // store's own message.
     void storeRefusalIsThrownWithItsMessage()
@@ -179,6 +217,26 @@ private slots:
         } catch (const AppError& e) {
             QVERIFY2(e.message().contains(QStringLiteral("no new rows here")), qPrintable(e.message()));
         }
+    }
+
+    // Edits of two rows posted together, the second refused: neither is
+    // stored, nothing stays pending, and the rows read as the file holds them.
+    void refusedPostWritesNothing()
+    {
+        makeDatabase(m_path, {QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON gorod WHEN new.Kod = 'нет' BEGIN "
+                                             "SELECT RAISE(ABORT, 'this code is refused'); END")});
+        CityCodesTable table(m_path, QStringLiteral("half-written"));
+        table.filterByName(QStringLiteral("Т"));
+        QSqlTableModel* model = table.model();
+        QCOMPARE(listedNames(table), (QStringList{"Тверская область", "Тверь", "Торжок"}));
+        QVERIFY(model->setData(model->index(0, CityCodesTable::KodColumn), QStringLiteral("4820")));
+        QVERIFY(model->setData(model->index(1, CityCodesTable::KodColumn), QStringLiteral("нет")));
+        QVERIFY_THROWS_EXCEPTION(AppError, table.post());
+        QVERIFY(!table.hasPendingChanges());
+        QCOMPARE(queryColumn(m_path, QStringLiteral("SELECT Kod FROM gorod WHERE Name LIKE 'Тве%' ORDER BY rowid")),
+                 (QStringList{"482", "4822"}));
+        QCOMPARE(model->data(model->index(0, CityCodesTable::KodColumn)).toString(), QStringLiteral("482"));
+        QCOMPARE(model->data(model->index(1, CityCodesTable::KodColumn)).toString(), QStringLiteral("4822"));
     }
 
     void missingFileIsAnErrorAndStaysMissing()

@@ -1,10 +1,12 @@
 #include "ReferenceFixtures.h"
+#include "tests/app/ModalWatcher.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/CityCodesTable.h"
 #include "reference/TForm8.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QSqlTableModel>
 #include <QTableView>
@@ -19,6 +21,26 @@ class TestCityCodesWindow : public QObject {
 
 private:
     QTemporaryDir m_dir;
+
+    // Types the code into Торжок's code cell, as the user does, and confirms it
+    // with Enter or leaves it in the open editor.
+    void typeCode(TForm8& form, const QString& code, bool confirm)
+    {
+        form.Edit1->setText(QStringLiteral("Торжок"));
+        QCOMPARE(form.table().model()->rowCount(), 1);
+        const QModelIndex cell = form.table().model()->index(0, CityCodesTable::KodColumn);
+        form.DBGrid1->setCurrentIndex(cell);
+        form.DBGrid1->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(form.DBGrid1->indexWidget(cell));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, code);
+        if (!confirm)
+            return;
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!form.DBGrid1->indexWidget(cell));
+        QVERIFY(form.table().hasPendingChanges());
+    }
 
     QStringList column(TForm8& form, int col)
     {
@@ -140,6 +162,30 @@ private slots:
         QCOMPARE(form.table().model()->rowCount(), 0);
     }
 
+    // Two rows inserted and given the same name, posted, found by the name
+    // filter: "Да" to the delete question takes the row the cursor is on alone.
+    void deletingOneOfTwoSameNamedRows()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("GOROD.DB"));
+        const QString count = QStringLiteral("SELECT count(*) FROM gorod WHERE Name = 'Тальвинск'");
+        TForm8 form(m_dir.path());
+        QSqlTableModel* model = form.table().model();
+        for (int i = 0; i < 2; ++i) {
+            form.DBNavigator->button(NavigatorBar::Insert)->click();
+            QVERIFY(model->setData(form.DBGrid1->currentIndex().siblingAtColumn(CityCodesTable::NameColumn),
+                                   QStringLiteral("Тальвинск")));
+            form.DBNavigator->button(NavigatorBar::Post)->click();
+        }
+        QCOMPARE(queryColumn(path, count), QStringList{"2"});
+        form.Edit1->setText(QStringLiteral("Тальвинск"));
+        QCOMPARE(model->rowCount(), 2);
+        form.DBGrid1->setCurrentIndex(model->index(1, CityCodesTable::NameColumn));
+        form.confirmDelete = [] { return true; };
+        form.DBNavigator->button(NavigatorBar::Delete)->click();
+        QCOMPARE(queryColumn(path, count), QStringList{"1"});
+        QCOMPARE(model->rowCount(), 1);
+    }
+
     // Insert and post through the navigator; the new row does not match the
     // filter, so it is stored but not listed.
     void insertAndPostThroughNavigator()
@@ -175,6 +221,80 @@ private slots:
         QTRY_VERIFY(!form.table().hasPendingChanges());
         QCOMPARE(queryColumn(path, sql), QStringList{"48299"});
         QCOMPARE(form.DBGrid1->currentIndex().row(), 3);
+    }
+
+    // A code typed into a cell and confirmed with Enter is pending while the
+    // cursor stays on the row; however the window closes, and when the program
+    // ends with the window still up, it is written first. So is a code still
+    // in its cell's editor.
+    void closingWritesWhatIsPending_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("confirmed");
+        // A quit closes the windows first; an exit of the loop leaves them up.
+        for (const char* way : {"close button", "Escape", "done", "quit", "exit"})
+            QTest::newRow(way) << QString::fromLatin1(way) << true;
+        QTest::newRow("close button, editor open") << QStringLiteral("close button") << false;
+    }
+
+    void closingWritesWhatIsPending()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, confirmed);
+        const QString path = m_dir.filePath(QStringLiteral("GOROD.DB"));
+        const QString stored = QStringLiteral("SELECT Kod FROM gorod WHERE Name = 'Торжок'");
+        TForm8 form(m_dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeCode(form, QStringLiteral("48299"), confirmed);
+        QCOMPARE(queryColumn(path, stored), QStringList{"48251"});
+
+        ModalWatcher watcher;
+        if (way == QLatin1String("close button")) {
+            form.close();
+        } else if (way == QLatin1String("Escape")) {
+            QTest::keyClick(form.DBGrid1, Qt::Key_Escape);
+        } else if (way == QLatin1String("done")) {
+            form.done(QDialog::Accepted);
+        } else {
+            QTimer::singleShot(0, qApp, [way] {
+                if (way == QLatin1String("quit"))
+                    QCoreApplication::quit();
+                else
+                    QCoreApplication::exit(0);
+            });
+            QCoreApplication::exec();
+        }
+        QCOMPARE(queryColumn(path, stored), QStringList{"48299"});
+        QVERIFY(!form.table().hasPendingChanges());
+        QCOMPARE(form.isVisible(), way == QLatin1String("exit"));
+        QCOMPARE(watcher.seen.size(), 0);
+    }
+
+    // A pending code the store refuses at the close: its error is shown, the
+    // window stays with the row as stored, and the next close closes it.
+    void refusedWriteAtTheCloseIsShown()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("GOROD.DB"));
+        makeDatabase(path, {QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON gorod BEGIN "
+                                           "SELECT RAISE(ABORT, 'the codes are kept'); END")});
+        TForm8 form(m_dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeCode(form, QStringLiteral("48299"), true);
+        ModalWatcher watcher;
+        form.close();
+        QTRY_COMPARE(watcher.seen.size(), 1);
+        QCOMPARE(watcher.seen[0].text, QStringLiteral("the codes are kept"));
+        QCOMPARE(watcher.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.table().hasPendingChanges());
+        QCOMPARE(form.table().model()->data(form.table().model()->index(0, CityCodesTable::KodColumn)).toString(),
+                 QStringLiteral("48251"));
+        QCOMPARE(queryColumn(path, QStringLiteral("SELECT Kod FROM gorod WHERE Name = 'Торжок'")), QStringList{"48251"});
+        form.close();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(watcher.seen.size(), 1);
     }
 
     void navigatorMoves()

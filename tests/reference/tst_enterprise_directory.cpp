@@ -1,6 +1,7 @@
 #include "ReferenceFixtures.h"
+#include "tests/app/ModalWatcher.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/EnterpriseTable.h"
 #include "reference/NavigatorBar.h"
 #include "reference/Outline.h"
@@ -198,10 +199,22 @@ private slots:
         QCOMPARE(form.TreeView1->topLevelItemCount(), 2); // the tree stays
     }
 
-    void missingTableEndsCreation()
+    // The table is opened when the window is shown, not when it is created: a
+    // missing table lets the window be created, and showing it then fails with
+    // the store's error; from the tool button the window stays hidden.
+    void missingTableIsAnErrorOfShowing()
     {
         QTemporaryDir empty;
-        QVERIFY_THROWS_EXCEPTION(AppError, TForm14(empty.path()));
+        TForm14 form(empty.path());
+        QVERIFY_THROWS_EXCEPTION(AppError, form.showFromToolbar());
+        QVERIFY(!form.isVisible());
+        ModalWatcher watcher;
+        form.show();
+        QTRY_COMPARE(watcher.seen.size(), 1);
+        QCOMPARE(watcher.seen[0].text, QStringLiteral("unable to open database file"));
+        QCOMPARE(watcher.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(form.DBMemo1->toPlainText().isEmpty());
+        QVERIFY(!QFile::exists(empty.filePath(QStringLiteral("bussines.db"))));
     }
 };
 

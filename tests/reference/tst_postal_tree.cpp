@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reference/AlphabeticOrder.h"
 #include "reference/PostalFinder.h"
 #include "reference/PostalTree.h"

@@ -1,8 +1,8 @@
 #include "WindowPictures.h"
 
 #include "PictureFonts.h"
-#include "app/AppError.h"
 #include "app/MakerContacts.h"
+#include "base/AppError.h"
 
 #include <QLinearGradient>
 

@@ -1,6 +1,6 @@
 #include "LandmarkPhotoList.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "LandmarkCanvas.h"
 #include "Structures.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <functional>
 #include <map>

@@ -1,6 +1,6 @@
 #include "PictureFiles.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "PictureFonts.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -12,7 +12,7 @@
 #include "PictureFiles.h"
 #include "PictureFonts.h"
 #include "WindowPictures.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QGuiApplication>

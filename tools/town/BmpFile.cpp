@@ -2,7 +2,7 @@
 
 #include "IndexedCanvas.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "TownModel.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -11,7 +11,7 @@
 #include "RulerPicture.h"
 #include "TownModel.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/ErrorBox.h"
+#include "base/ErrorBox.h"
 
-#include "app/AppTitle.h"
+#include "base/AppTitle.h"
 
 #include <QMessageBox>
 
