@@ -1,6 +1,6 @@
 #include "launcher/UserFolder.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "launcher/SystemReason.h"
 
 #include <QDir>

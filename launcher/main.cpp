@@ -1,6 +1,6 @@
 // The launcher of the installed navigator: makes the user's own application
 // folder ready and starts the navigator in it.
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "launcher/FailureReport.h"
 #include "launcher/InstalledLayout.h"
 #include "launcher/NavigatorStart.h"

@@ -6,7 +6,7 @@
 
 #include "DrivenProgram.h"
 #include "VirtualScreen.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "launcher/UserFolder.h"
 
 #include <QCoreApplication>
